@@ -1,0 +1,17 @@
+// Reading one CSV line of the data files into its fields.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace base {
+
+// Splits a line by the data files' reading rule: codes 1-32 at the start are skipped; a
+// field that begins with a double quote runs to the next double quote that is not
+// doubled (each doubled quote stands for one); any other field runs up to a comma or a
+// code below 33; codes 1-32 after a field are skipped, and a comma there ends the field
+// together with the codes 1-32 behind it; a comma that ends the line adds an empty last
+// field. Double-byte characters are stepped over whole. A byte 0 ends the line.
+std::vector<std::string> SplitCsvLine(std::string_view line);
+
+}  // namespace base

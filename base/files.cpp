@@ -1,0 +1,137 @@
+#include "base/files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "base/errors.h"
+
+namespace base {
+namespace {
+
+FileError OpenError(const std::string& path) {
+  return FileError("Cannot open file \"" + path + "\". " + std::strerror(errno));
+}
+
+}  // namespace
+
+bool PathExists(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+bool FileExists(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool DirExists(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) throw OpenError(path);
+  std::string bytes;
+  char buf[65536];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+  bool failed = std::ferror(f) != 0;
+  std::fclose(f);
+  if (failed) throw FileError("Read error on file \"" + path + "\"");
+  return bytes;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '\r' || c == '\n') {
+      lines.emplace_back(text.substr(start, i - start));
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      start = i + 1;
+    }
+  }
+  if (start < text.size()) lines.emplace_back(text.substr(start));
+  return lines;
+}
+
+std::vector<std::string> ReadLines(const std::string& path) {
+  return SplitLines(ReadFileBytes(path));
+}
+
+void WriteFileAtomic(const std::string& path, std::string_view bytes) {
+  std::string tmp = path + ".tmp~";
+  int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (fd < 0) throw FileError("Cannot create file \"" + path + "\". " + std::strerror(errno));
+  size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (w < 0) {
+      if (errno == EINTR) continue;
+      std::string why = std::strerror(errno);
+      ::close(fd);
+      ::unlink(tmp.c_str());
+      throw FileError("Write error on file \"" + path + "\". " + why);
+    }
+    done += static_cast<size_t>(w);
+  }
+  if (::fsync(fd) != 0 || ::close(fd) != 0) {
+    ::unlink(tmp.c_str());
+    throw FileError("Write error on file \"" + path + "\"");
+  }
+  if (::rename(tmp.c_str(), path.c_str()) != 0) {
+    std::string why = std::strerror(errno);
+    ::unlink(tmp.c_str());
+    throw FileError("Cannot create file \"" + path + "\". " + why);
+  }
+}
+
+bool MakeDirs(const std::string& path) {
+  std::error_code ec;
+  std::filesystem::create_directories(path, ec);
+  return DirExists(path);
+}
+
+std::vector<std::string> ListEntries(const std::string& folder) {
+  std::vector<std::string> names;
+  DIR* d = ::opendir(folder.c_str());
+  if (!d) return names;
+  while (dirent* e = ::readdir(d)) {
+    if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
+    names.emplace_back(e->d_name);
+  }
+  ::closedir(d);
+  return names;
+}
+
+int32_t FileAgeDos(const std::string& path) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) != 0) return -1;
+  std::tm tm{};
+  time_t t = st.st_mtime;
+  localtime_r(&t, &tm);
+  uint32_t date = static_cast<uint32_t>(((tm.tm_year + 1900 - 1980) << 9) | ((tm.tm_mon + 1) << 5) | tm.tm_mday);
+  uint32_t time = static_cast<uint32_t>((tm.tm_hour << 11) | (tm.tm_min << 5) | (tm.tm_sec / 2));
+  return static_cast<int32_t>((date << 16) | time);
+}
+
+std::string CurrentDirectory() {
+  std::error_code ec;
+  return std::filesystem::current_path(ec).string();
+}
+
+std::string ProgramPath() {
+  std::error_code ec;
+  return std::filesystem::read_symlink("/proc/self/exe", ec).string();
+}
+
+}  // namespace base

@@ -1,0 +1,41 @@
+// File helpers. Paths are byte strings with "/" as separator. Failures throw
+// base::FileError with a text that names the file.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace base {
+
+bool PathExists(const std::string& path);
+bool FileExists(const std::string& path);
+bool DirExists(const std::string& path);
+
+// The whole file as bytes.
+std::string ReadFileBytes(const std::string& path);
+// The file's lines: a line ends at CR LF, LF or CR; the line end is not part of it; a
+// last line without a line end still counts, an empty file has no lines.
+std::vector<std::string> ReadLines(const std::string& path);
+std::vector<std::string> SplitLines(std::string_view text);
+
+// Creates or replaces the file with exactly these bytes, never leaving it half-written:
+// the bytes go to a temporary file beside it, which is then renamed over it.
+void WriteFileAtomic(const std::string& path, std::string_view bytes);
+
+// Creates the folder and any missing parents; true when it exists afterwards.
+bool MakeDirs(const std::string& path);
+
+// Names of the folder's entries (files and folders), without "." and ".."; empty when
+// the folder is missing.
+std::vector<std::string> ListEntries(const std::string& folder);
+
+// The last change of the file as packed DOS date and time in local time (date in the
+// high 16 bits, time in the low 16, seconds halved); -1 when the file is missing.
+int32_t FileAgeDos(const std::string& path);
+
+// The current directory, and the running program's own path.
+std::string CurrentDirectory();
+std::string ProgramPath();
+
+}  // namespace base

@@ -1,0 +1,62 @@
+#include "base/values.h"
+
+#include <charconv>
+
+#include "base/errors.h"
+
+namespace base {
+
+std::string_view Chars(std::string_view record, int p, int q) {
+  if (p < 1) p = 1;
+  if (q < p) return {};
+  auto first = static_cast<size_t>(p - 1);
+  if (first >= record.size()) return {};
+  auto count = static_cast<size_t>(q - p + 1);
+  return record.substr(first, count);
+}
+
+std::optional<int32_t> ParseInt32(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  if (i == text.size()) return std::nullopt;
+  int64_t v = 0;
+  for (; i < text.size(); ++i) {
+    char c = text[i];
+    if (c < '0' || c > '9') return std::nullopt;
+    v = v * 10 + (c - '0');
+    if (v > int64_t{2147483648}) return std::nullopt;
+  }
+  if (negative) v = -v;
+  if (v > INT32_MAX || v < INT32_MIN) return std::nullopt;
+  return static_cast<int32_t>(v);
+}
+
+std::optional<int32_t> ValueOf(std::string_view record, int p, int q) {
+  if (q < p || static_cast<size_t>(q) > record.size()) return std::nullopt;
+  return ParseInt32(Chars(record, p, q));
+}
+
+std::string NumberText(int32_t value) { return std::to_string(value); }
+
+int32_t IntegerValue(std::string_view text) {
+  if (auto v = ParseInt32(text)) return *v;
+  throw NotAnInteger(text);
+}
+
+double DecimalValue(std::string_view text) {
+  std::string_view t = text;
+  while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+  while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+  if (!t.empty() && t.front() == '+') t.remove_prefix(1);
+  double v = 0;
+  auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
+  if (t.empty() || ec != std::errc() || end != t.data() + t.size()) throw NotAFloat(text);
+  return v;
+}
+
+}  // namespace base

@@ -1,0 +1,34 @@
+// Values of record characters, number texts and the number conversions of the data files.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace base {
+
+// Characters p-q (1-based, inclusive) of a record; the part that lies beyond the end of
+// the record is empty, so a short record gives a shorter or empty text, never a fault.
+std::string_view Chars(std::string_view record, int p, int q);
+// Character p alone (empty beyond the end).
+inline std::string_view CharAt(std::string_view record, int p) { return Chars(record, p, p); }
+
+// The decimal number a text spells, as a 32-bit signed integer: leading blanks skipped,
+// a sign and leading zeros allowed. Empty, all blank, a trailing blank, any other
+// character, or a number outside the 32-bit range: no value.
+std::optional<int32_t> ParseInt32(std::string_view text);
+
+// Value of characters p-q: no value also when the record ends before q.
+std::optional<int32_t> ValueOf(std::string_view record, int p, int q);
+
+// A value in decimal without leading zeros ("07" gives 7).
+std::string NumberText(int32_t value);
+
+// The same integer rule, failing with the conversion error that names the text.
+int32_t IntegerValue(std::string_view text);
+
+// A decimal number ("002.5", "-3", "1e2"); blanks around it allowed. Fails with the
+// conversion error that names the text.
+double DecimalValue(std::string_view text);
+
+}  // namespace base

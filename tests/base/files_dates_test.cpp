@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include "base/dates.h"
+#include "base/errors.h"
+#include "base/files.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+TEST(Files, LinesEndAtCrLfLfOrCr) {
+  using L = std::vector<std::string>;
+  EXPECT_EQ((L{"a", "b", "c"}), base::SplitLines("a\r\nb\nc"));
+  EXPECT_EQ((L{"a", "", "b"}), base::SplitLines("a\r\n\r\nb\r\n"));
+  EXPECT_EQ((L{"a", "b"}), base::SplitLines("a\rb\r"));
+  EXPECT_EQ(L{}, base::SplitLines(""));
+}
+
+TEST(Files, AtomicWriteReplacesWholeAndLeavesNoTemporary) {
+  testsupport::TempDir dir;
+  std::string path = dir / "r.ods";
+  base::WriteFileAtomic(path, std::string(100, 'a'));
+  base::WriteFileAtomic(path, "bc");
+  EXPECT_EQ("bc", base::ReadFileBytes(path));
+  EXPECT_EQ(std::vector<std::string>{"r.ods"}, base::ListEntries(dir.path()));
+}
+
+TEST(Files, FailuresNameTheFile) {
+  testsupport::TempDir dir;
+  try {
+    base::ReadFileBytes(dir / "missing.csv");
+    FAIL();
+  } catch (const base::FileError& e) {
+    EXPECT_NE(std::string(e.what()).find("missing.csv"), std::string::npos);
+  }
+  EXPECT_THROW(base::WriteFileAtomic(dir / "no/such/dir/x", "a"), base::FileError);
+}
+
+TEST(Files, FileAgeIsPackedDosTime) {
+  testsupport::TempDir dir;
+  std::string path = dir / "f";
+  testsupport::WriteFile(path, "x");
+  int32_t age = base::FileAgeDos(path);
+  base::Date today = base::Today();
+  EXPECT_EQ(today.year - 1980, (age >> 25) & 0x7F);
+  EXPECT_EQ(today.month, (age >> 21) & 0x0F);
+  EXPECT_EQ(-1, base::FileAgeDos(dir / "none"));
+}
+
+TEST(Dates, CalendarArithmetic) {
+  EXPECT_EQ((base::Date{2016, 2, 29}), base::AddDays({2016, 3, 1}, -1));
+  EXPECT_EQ((base::Date{2015, 12, 31}), base::AddDays({2016, 1, 1}, -1));
+  EXPECT_EQ((base::Date{2016, 2, 29}), base::AddMonths({2016, 3, 31}, -1));
+  EXPECT_EQ((base::Date{2015, 12, 5}), base::AddMonths({2016, 1, 5}, -1));
+  EXPECT_EQ("20160305", base::Yyyymmdd({2016, 3, 5}));
+  EXPECT_EQ("2016/03/05", base::SlashedDate({2016, 3, 5}));
+}
+
+TEST(Dates, ParseDateAcceptsOnlyRealDates) {
+  EXPECT_EQ((base::Date{2016, 3, 5}), base::ParseDate("20160305"));
+  EXPECT_EQ((base::Date{2016, 3, 5}), base::ParseDate("2016/03/05"));
+  EXPECT_EQ(std::nullopt, base::ParseDate("20160230"));
+  EXPECT_EQ(std::nullopt, base::ParseDate("abc"));
+  EXPECT_EQ(std::nullopt, base::ParseDate("2016-03-05"));
+}
+
+TEST(Dates, TwoDigitYearsLieWithinFiftyYears) {
+  EXPECT_EQ(2016, base::ExpandTwoDigitYear(16, 2026));
+  EXPECT_EQ(1976, base::ExpandTwoDigitYear(76, 2026));
+  EXPECT_EQ(2075, base::ExpandTwoDigitYear(75, 2026));
+}
+
+TEST(Dates, ClockCanBeSet) {
+  base::SetClock([] { return base::DateTime{{2020, 1, 2}, 3, 4, 5}; });
+  EXPECT_EQ((base::Date{2020, 1, 2}), base::Today());
+  base::SetClock({});
+  EXPECT_GE(base::Today().year, 2024);
+}
+
+}  // namespace
