@@ -1,6 +1,8 @@
 // The racing-data component as the fetch programs see it. The programs call only this
 // interface; on this platform the recorded-data stand-in (RecordedJVLink.h) implements it.
 #pragma once
+#include <functional>
+#include <memory>
 #include <string>
 
 namespace jvlink {
@@ -34,5 +36,14 @@ class JVLink {
   // Ends what JVOpen or JVRTOpen opened.
   virtual int JVClose() = 0;
 };
+
+// Shows a text in a small dialog of the component (its settings dialog). The programs pass
+// one that opens a message box; none: no dialog.
+using DialogFunction = std::function<void(const std::string& text)>;
+
+// The component the fetch programs use: on this platform the recorded-data stand-in, with
+// its data folder named by the environment variable JVLINK_DATA, else "jvlink_data" in the
+// current directory. A program makes one for its whole run.
+std::unique_ptr<JVLink> MakeJVLink(DialogFunction show_dialog = {});
 
 }  // namespace jvlink
