@@ -1,0 +1,16 @@
+// Full-width spaces in the texts of the racing records.
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace records {
+
+// Every full-width space (0x81 0x40) that begins on a character boundary becomes one
+// blank, then every byte with a code from 0 to 32 is removed from both ends. Blanks
+// inside the text stay.
+std::string TrimFullWidthSpaces(std::string_view text);
+
+// The same, appended to out (nothing is allocated beyond out's own growth).
+void AppendTrimmedFullWidthSpaces(std::string& out, std::string_view text);
+
+}  // namespace records

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "base/csv.h"
+#include "base/sjis.h"
+#include "fetch/records/CsvLine.h"
+#include "fetch/records/FullWidthSpaces.h"
+#include "tests/support/sjis_assert.h"
+
+namespace {
+
+using Fields = std::vector<std::string>;
+
+struct JoinCase {
+  Fields fields;
+  std::string line;
+};
+
+TEST(JoinCsvFields, QuotesWhatTheLineRuleAsks) {
+  const JoinCase cases[] = {
+      {{"2016052105030811", "東京", "11"}, "2016052105030811,東京,11"},
+      {{" "}, "\" \""},
+      {{"a", "", "b"}, "a,,b"},
+      {{"", ""}, ","},
+      {{"a,b"}, "\"a,b\""},
+      {{"a\"b"}, "\"a\"\"b\""},
+      {{"\""}, "\"\"\"\""},
+      {{"\t"}, "\"\t\""},
+      {{"a\x1f"}, "\"a\x1f\""},
+      {{"芝　直"}, "芝　直"},                // a full-width space forces no quotes
+      {{"ソ表"}, "ソ表"},                    // trail bytes 0x5C stay as they are
+      {{"\x81\x22"}, "\x81\x22"},            // a trail byte 0x22 is no double quote
+      {{"\x81\x2C"}, "\x81\x2C"},            // nor a trail byte 0x2C a comma
+      {{"\x81\x22\""}, "\"\x81\x22\"\"\""},  // only the single-byte quote is doubled
+      {{"日本 ダービー"}, "\"日本 ダービー\""},
+      {{"ｱｲｳ", "@!~"}, "ｱｲｳ,@!~"},
+      {{std::string("a\0,b", 4)}, std::string("a\0,b", 4)},  // the examination ends at 0
+  };
+  for (const auto& c : cases) {
+    EXPECT_SJIS_EQ(c.line, records::JoinCsvFields(c.fields)) << testsupport::Readable(c.fields);
+  }
+}
+
+TEST(JoinCsvFields, OneEmptyFieldIsTheOneListThatCannotReadBack) {
+  // The line of a single empty field is empty, and an empty line holds no field.
+  EXPECT_EQ("", records::JoinCsvFields(Fields{""}));
+  EXPECT_TRUE(base::SplitCsvLine("").empty());
+}
+
+// Random field texts made of what the line rule cares about: blanks, quotes, commas,
+// control characters, full-width spaces, double-byte characters whose trail byte looks
+// like a quote, a comma or a backslash, single-byte letters and half-width katakana.
+// Never a lone lead byte at the end of a field (that is no Shift-JIS text).
+class FieldGenerator {
+ public:
+  explicit FieldGenerator(unsigned seed) : rng_(seed) {}
+
+  std::string Field() {
+    std::string f;
+    int length = Pick(0, 3) == 0 ? 0 : Pick(1, 12);
+    for (int i = 0; i < length; ++i) AppendCharacter(f);
+    return f;
+  }
+
+  Fields List() {
+    for (;;) {
+      Fields fields(static_cast<size_t>(Pick(1, 10)));
+      for (auto& f : fields) f = Field();
+      if (!(fields.size() == 1 && fields[0].empty())) return fields;
+    }
+  }
+
+  int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
+
+ private:
+  char Lead() {
+    int b = Pick(0, 1) ? Pick(0x81, 0x9F) : Pick(0xE0, 0xFC);
+    return static_cast<char>(b);
+  }
+
+  void AppendCharacter(std::string& f) {
+    static const char kTrails[] = {'\x22', '\x2C', '\x5C', '\x40', '\x7E', '\x80', '\xFC'};
+    switch (Pick(0, 9)) {
+      case 0:
+        f += ' ';
+        break;
+      case 1:
+        f += '"';
+        break;
+      case 2:
+        f += ',';
+        break;
+      case 3:
+        f += static_cast<char>(Pick(1, 31));
+        break;
+      case 4:
+        f += "　";
+        break;
+      case 5:
+        f += Lead();
+        f += kTrails[Pick(0, 6)];
+        break;
+      case 6:
+        f += static_cast<char>(Pick(0xA1, 0xDF));
+        break;  // half-width katakana
+      default:
+        f += static_cast<char>(Pick(0x21, 0x7E));
+        break;
+    }
+  }
+
+  std::mt19937 rng_;
+};
+
+TEST(JoinCsvFields, EveryLineReadsBackIntoTheSameFields) {
+  FieldGenerator gen(20160521);
+  for (int i = 0; i < 20000; ++i) {
+    Fields fields = gen.List();
+    std::string line = records::JoinCsvFields(fields);
+    ASSERT_PRED_FORMAT2(testsupport::FieldsEqual, fields, base::SplitCsvLine(line))
+        << "line " << testsupport::Readable(line);
+  }
+}
+
+TEST(CsvLineWriter, FieldsBuiltFromPiecesAreQuotedAsWholeFields) {
+  FieldGenerator gen(874);
+  for (int i = 0; i < 5000; ++i) {
+    Fields fields = gen.List();
+    std::string line;
+    records::CsvLineWriter writer(line);
+    for (const auto& f : fields) {
+      // Cut the field into pieces on character boundaries.
+      writer.BeginField();
+      size_t p = 0;
+      while (p < f.size()) {
+        size_t n = static_cast<size_t>(gen.Pick(1, 4));
+        size_t q = p;
+        for (size_t k = 0; k < n && q < f.size(); ++k) q = base::NextCharPos(f, q);
+        writer.Append(std::string_view(f).substr(p, q - p));
+        p = q;
+      }
+      writer.EndField();
+    }
+    ASSERT_SJIS_EQ(records::JoinCsvFields(fields), line) << testsupport::Readable(fields);
+  }
+}
+
+TEST(CsvLineWriter, NumbersAndTrimmedTextsInsideAField) {
+  std::string line;
+  records::CsvLineWriter writer(line);
+  writer.NumberField(7);
+  writer.NumberField(-2147483647 - 1);
+  writer.BeginField();
+  writer.Append("第");
+  writer.AppendNumber(85);
+  writer.Append("回");
+  writer.EndField();
+  writer.BeginField();
+  writer.AppendTrimmed("　日本　ダービー　　");
+  writer.EndField();
+  EXPECT_SJIS_EQ("7,-2147483648,第85回,\"日本 ダービー\"", line);
+}
+
+struct TrimCase {
+  std::string text;
+  std::string trimmed;
+};
+
+TEST(TrimFullWidthSpaces, TurnsFullWidthSpacesIntoBlanksAndTrims) {
+  const TrimCase cases[] = {
+      {"優駿牝馬　　　　", "優駿牝馬"},
+      {"　　日本　ダービー　　", "日本 ダービー"},
+      {"", ""},
+      {"　　　", ""},
+      {" \t ab c\r\n", "ab c"},
+      {std::string("a\0", 2), "a"},              // byte 0 counts among the codes 0-32
+      {"\x88\x81\x40", "\x88\x81\x40"},          // 0x81 0x40 as trail byte and next byte
+      {"\x88\x81\x40\x40", "\x88\x81\x40\x40"},  // ... still not a full-width space
+      {"\x81\x40\x40", "@"},
+      {"あ\x81", "あ\x81"},  // a lone lead byte at the end stays
+      {"　ｱ　", "ｱ"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_SJIS_EQ(c.trimmed, records::TrimFullWidthSpaces(c.text))
+        << testsupport::Readable(c.text);
+  }
+}
+
+TEST(TrimFullWidthSpaces, AppendsBehindWhatTheTextAlreadyHolds) {
+  std::string out = " x,";
+  records::AppendTrimmedFullWidthSpaces(out, "　 ab　");
+  EXPECT_EQ(" x,ab", out);
+}
+
+}  // namespace
