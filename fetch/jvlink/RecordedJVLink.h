@@ -12,6 +12,27 @@
 //
 // A record line ends with CR LF or LF; the line end is not part of the record, and empty
 // lines are no records. JVRead hands a record over as its bytes followed by CR LF.
+//
+// Behaviour:
+// - JVOpen selects the files whose stamp is later than FromDate (as text); ReadCount is
+//   their number, DownloadCount those marked "download", LastFileTimeStamp the stamp of
+//   the last one. None selected, or no files.csv for the data spec: -1. A files.csv that
+//   cannot be read or is malformed, or a selected file that is missing: kDamagedData, with
+//   the reason in last_problem() and on standard error.
+// - The n-th JVStatus after an open returns min(n, DownloadCount). JVRead does not wait
+//   for the downloads.
+// - JVRead returns -1 after the last record of every file (the last one too), then 0, and
+//   0 again at every later call. The file name and ReadingFileStamp are those of the file
+//   being read or just ended; real-time files have no stamp (empty).
+// - A record longer than size - 2 gives kRecordTooLong and stays: the next JVRead with a
+//   large enough size returns it.
+// - SkipRestOfFile passes over the rest of the file being read, so the next JVRead gives
+//   -1; right after a -1 (or before the first read) it does nothing.
+// - A failed open leaves nothing open. JVClose always ends what was opened and returns 0;
+//   it may be called when nothing is open.
+// - A faulted call does nothing but return its result (out values cleared, the buffer
+//   empty), except JVClose, which still ends what was opened. A malformed faults.csv makes
+//   the first call throw base::Error naming the line (a failure below the results).
 #pragma once
 #include <map>
 #include <string>
