@@ -1,0 +1,104 @@
+#include "viewer/RaceHeader.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "base/csv.h"
+#include "base/errors.h"
+#include "base/files.h"
+#include "base/values.h"
+#include "viewer/DispCTRL.h"
+#include "viewer/Fields.h"
+
+namespace viewer {
+namespace {
+
+bool IsRaceKey(std::string_view key) {
+  return key.size() == 16 &&
+         std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace
+
+int RunnerLimit(int32_t n) { return std::clamp<int32_t>(n, 0, RaceOddsRecord::kRunnerRows); }
+
+std::string RaceRecordPath(std::string_view folder, std::string_view race_key) {
+  return std::string(folder) + "/" + std::string(base::Chars(race_key, 9, 16)) + ".ods";
+}
+
+void FillRaceHeader(RaceOddsRecord& r, const std::vector<std::string>& f, int32_t age) {
+  // The two conversions first, so that a line that fails changes nothing.
+  std::string surface(base::Chars(FieldOrEmpty(f, 9), 1, 2));
+  int32_t weather_going = 99;
+  if (f.size() > 14) {
+    std::string text(FieldOrEmpty(f, 14));
+    text += surface == "芝" ? FieldOrEmpty(f, 15) : FieldOrEmpty(f, 16);
+    weather_going = base::IntegerValue(text);
+  }
+  int32_t runners = base::IntegerValue(FieldOrEmpty(f, 11));
+
+  r.SetRaceKey(FieldOrEmpty(f, 0));
+  r.SetHeaderPending(0);
+  r.SetRaceFileAge(age);
+  r.SetRunnerFileAge(0);
+  r.SetSurface(surface);
+  r.SetWeatherGoing(weather_going);
+  r.SetReserved1(9);
+  r.SetReserved2(9);
+  r.SetTurnDirection(TrackTurnDirection(FieldOrEmpty(f, 4)));
+  r.SetDistance(FieldOrEmpty(f, 10));
+  r.SetOrdinalText(FieldOrEmpty(f, 6));
+  r.SetRaceName(FieldOrEmpty(f, 7));
+  r.SetConditionText(FieldOrEmpty(f, 8));
+  r.SetRunnerCount(RunnerLimit(runners));
+  r.SetPostTime(FieldOrEmpty(f, 12));
+}
+
+void RefreshRaceHeaders(const std::vector<std::string>& race_lines, int32_t race_file_age,
+                        const std::string& day_work_folder, RaceOddsRecord& current) {
+  for (const auto& line : race_lines) {
+    std::vector<std::string> fields = base::SplitCsvLine(line);
+    if (fields.empty()) continue;
+    if (!IsRaceKey(fields[0])) {
+      throw base::ConversionError("'" + fields[0] + "' is not a valid race key");
+    }
+    std::string path = RaceRecordPath(day_work_folder, fields[0]);
+    if (base::FileExists(path)) {
+      current = ReadRaceOddsRecord(path);
+    } else {
+      InitRaceOddsRecord(current);
+    }
+    FillRaceHeader(current, fields, race_file_age);
+    if (!base::DirExists(day_work_folder)) base::MakeDirs(day_work_folder);
+    WriteRaceOddsRecord(path, current);
+  }
+}
+
+std::string RaceNumberText(int race) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%.2d", race);
+  return text;
+}
+
+std::string RaceButtonCaption(std::string_view race_number) {
+  if (race_number == "10") return "10R";
+  std::string c(race_number);
+  std::replace(c.begin(), c.end(), '0', ' ');
+  return c + "R";
+}
+
+std::array<std::string, 12> RaceButtonCaptions(const std::vector<std::string>& race_lines,
+                                               std::string_view track_code) {
+  std::array<std::string, 12> captions;
+  captions.fill(" ");
+  for (const auto& line : race_lines) {
+    if (base::Chars(line, 9, 10) != track_code) continue;
+    std::string_view number = base::Chars(line, 15, 16);
+    for (int race = 1; race <= 12; ++race) {
+      if (number == RaceNumberText(race)) captions[race - 1] = RaceButtonCaption(number);
+    }
+  }
+  return captions;
+}
+
+}  // namespace viewer

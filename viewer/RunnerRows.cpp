@@ -1,0 +1,42 @@
+#include "viewer/RunnerRows.h"
+
+#include "base/csv.h"
+#include "base/values.h"
+#include "viewer/Fields.h"
+
+namespace viewer {
+std::string RunnerRaceText(std::string_view race_number) {
+  if (race_number == "10") return "10";
+  std::string t;
+  for (char c : race_number) {
+    if (c != '0') t += c;
+  }
+  return t;
+}
+
+void LoadRunnerRows(RaceOddsRecord& r, const std::vector<std::string>& lines,
+                    std::string_view track_name, std::string_view race_number, int32_t age) {
+  const std::string race_text = RunnerRaceText(race_number);
+  r.SetRunnerFileAge(age);
+  for (const auto& line : lines) {
+    std::vector<std::string> f = base::SplitCsvLine(line);
+    if (FieldOrEmpty(f, 1) != track_name || FieldOrEmpty(f, 2) != race_text) continue;
+    int32_t horse = base::IntegerValue(FieldOrEmpty(f, 3));
+    if (horse < 1 || horse > RaceOddsRecord::kRunnerRows) continue;
+    int32_t finish = base::IntegerValue(FieldOrEmpty(f, 31));
+    r.SetHorseName(horse, FieldOrEmpty(f, 7));
+    r.SetJockeyName(horse, FieldOrEmpty(f, 10));
+    r.SetTrainerName(horse, FieldOrEmpty(f, 12));
+    r.SetAffiliation(horse, FieldOrEmpty(f, 13));
+    r.SetFinishOrder(horse, finish);
+  }
+  for (int k = 1; k <= RaceOddsRecord::kRunnerRows; ++k) {
+    if (k <= r.RunnerCount()) continue;
+    r.SetHorseName(k, "");
+    r.SetJockeyName(k, "");
+    r.SetTrainerName(k, "");
+    r.SetAffiliation(k, "");
+  }
+}
+
+}  // namespace viewer
