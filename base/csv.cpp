@@ -13,12 +13,16 @@ bool IsBlankOrControl(char c) {
 }  // namespace
 
 std::vector<std::string> SplitCsvLine(std::string_view line) {
+  return SplitCsvLine(line, std::string_view::npos);
+}
+
+std::vector<std::string> SplitCsvLine(std::string_view line, std::size_t max_fields) {
   if (auto nul = line.find('\0'); nul != std::string_view::npos) line = line.substr(0, nul);
   std::vector<std::string> fields;
   size_t p = 0;
   const size_t n = line.size();
   while (p < n && IsBlankOrControl(line[p])) ++p;
-  while (p < n) {
+  while (p < n && fields.size() < max_fields) {
     std::string field;
     if (line[p] == '"') {
       ++p;
@@ -54,6 +58,7 @@ std::vector<std::string> SplitCsvLine(std::string_view line) {
       } while (p < n && IsBlankOrControl(line[p]));
     }
   }
+  if (fields.size() > max_fields) fields.resize(max_fields);
   return fields;
 }
 

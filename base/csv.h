@@ -13,5 +13,8 @@ namespace base {
 // together with the codes 1-32 behind it; a comma that ends the line adds an empty last
 // field. Double-byte characters are stepped over whole. A byte 0 ends the line.
 std::vector<std::string> SplitCsvLine(std::string_view line);
+// The first `max_fields` fields of the line by the same rule (fewer when the line has
+// fewer), without reading the rest of the line.
+std::vector<std::string> SplitCsvLine(std::string_view line, std::size_t max_fields);
 
 }  // namespace base
