@@ -63,12 +63,16 @@ void RefreshRaceHeaders(const std::vector<std::string>& race_lines, int32_t race
       throw base::ConversionError("'" + fields[0] + "' is not a valid race key");
     }
     std::string path = RaceRecordPath(day_work_folder, fields[0]);
+    std::string stored;  // the file's bytes, empty when there is none
     if (base::FileExists(path)) {
-      current = ReadRaceOddsRecord(path);
+      stored = base::ReadFileBytes(path);
+      current = RaceOddsRecordOfFile(path, stored);
     } else {
       InitRaceOddsRecord(current);
     }
     FillRaceHeader(current, fields, race_file_age);
+    // A file that already holds exactly this record is left as it is.
+    if (stored == current.bytes()) continue;
     if (!base::DirExists(day_work_folder)) base::MakeDirs(day_work_folder);
     WriteRaceOddsRecord(path, current);
   }

@@ -30,9 +30,10 @@ void FillRaceHeader(RaceOddsRecord& record, const std::vector<std::string>& fiel
 
 // The header refresh of a racecourse choice, for every race line in order (empty lines
 // passed over): the race's record file is read into `current` (or `current` initialised
-// when there is none), its header filled and the file written back, the work folder made
-// when missing. An error stops at that line; the files of the earlier lines stay written.
-// A line whose field 0 is not a 16-digit race key throws base::ConversionError.
+// when there is none), its header filled and the file written back (unless it already
+// holds exactly these bytes), the work folder made when missing. An error stops at that line; the
+// files of the earlier lines stay written. A line whose field 0 is not a 16-digit race key throws
+// base::ConversionError.
 void RefreshRaceHeaders(const std::vector<std::string>& race_lines, int32_t race_file_age,
                         const std::string& day_work_folder, RaceOddsRecord& current);
 

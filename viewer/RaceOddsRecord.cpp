@@ -103,7 +103,10 @@ void InitRaceOddsRecord(RaceOddsRecord& r) {
 }
 
 RaceOddsRecord ReadRaceOddsRecord(const std::string& path) {
-  std::string bytes = base::ReadFileBytes(path);
+  return RaceOddsRecordOfFile(path, base::ReadFileBytes(path));
+}
+
+RaceOddsRecord RaceOddsRecordOfFile(const std::string& path, std::string bytes) {
   if (bytes.size() < RaceOddsRecord::kSize) {
     throw base::FileError("Read beyond end of file \"" + path + "\": it holds " +
                           std::to_string(bytes.size()) + " bytes, a race record " +

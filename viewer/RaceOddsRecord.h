@@ -128,6 +128,8 @@ void InitRaceOddsRecord(RaceOddsRecord& record);
 // The record of a ".ods" file: its first 11956 bytes. A missing file or one shorter than a
 // record fails with base::FileError naming the file.
 RaceOddsRecord ReadRaceOddsRecord(const std::string& path);
+// The same from the bytes of the file, already read.
+RaceOddsRecord RaceOddsRecordOfFile(const std::string& path, std::string bytes);
 // Creates or replaces the file with the record, never leaving it half-written.
 void WriteRaceOddsRecord(const std::string& path, const RaceOddsRecord& record);
 

@@ -19,8 +19,9 @@ void LoadRunnerRows(RaceOddsRecord& r, const std::vector<std::string>& lines,
   const std::string race_text = RunnerRaceText(race_number);
   r.SetRunnerFileAge(age);
   for (const auto& line : lines) {
-    std::vector<std::string> f = base::SplitCsvLine(line);
+    std::vector<std::string> f = base::SplitCsvLine(line, 3);
     if (FieldOrEmpty(f, 1) != track_name || FieldOrEmpty(f, 2) != race_text) continue;
+    f = base::SplitCsvLine(line);
     int32_t horse = base::IntegerValue(FieldOrEmpty(f, 3));
     if (horse < 1 || horse > RaceOddsRecord::kRunnerRows) continue;
     int32_t finish = base::IntegerValue(FieldOrEmpty(f, 31));

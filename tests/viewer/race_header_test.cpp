@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "base/csv.h"
 #include "base/errors.h"
@@ -171,6 +172,28 @@ TEST_F(RefreshRaceHeaders, KeepsRunnersAndSnapshotsOfStoredRecords) {
   EXPECT_EQ(2.5f, stored.OddsWin(1, 3));
   EXPECT_SJIS_EQ("東京優駿", stored.RaceName());
   EXPECT_EQ(2, stored.RaceFileAge());
+}
+
+ino_t Inode(const std::string& path) {
+  struct stat st {};
+  stat(path.c_str(), &st);
+  return st.st_ino;
+}
+
+TEST_F(RefreshRaceHeaders, RewritesOnlyWhatChanged) {
+  RaceOddsRecord current;
+  viewer::RefreshRaceHeaders(lines, 1, work, current);
+  const std::string file = work + "/05020401.ods", other = work + "/09020402.ods";
+  const ino_t before = Inode(file), other_before = Inode(other);
+  viewer::RefreshRaceHeaders(lines, 1, work, current);
+  EXPECT_EQ(before, Inode(file));  // the same bytes: not written again
+  EXPECT_EQ(other_before, Inode(other));
+  // A file longer than a record, or one with another header, is written anew.
+  testsupport::WriteFile(other, base::ReadFileBytes(other) + "junk");
+  viewer::RefreshRaceHeaders(lines, 2, work, current);
+  EXPECT_NE(before, Inode(file));
+  EXPECT_EQ(2, viewer::ReadRaceOddsRecord(file).RaceFileAge());
+  EXPECT_EQ(11956u, base::ReadFileBytes(other).size());
 }
 
 TEST_F(RefreshRaceHeaders, StopsAtABadLineKeepingEarlierFiles) {

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "base/errors.h"
+#include "base/files.h"
+#include "tests/support/sjis_assert.h"
+#include "tests/support/temp_dir.h"
+#include "viewer/RaceChoice.h"
+#include "viewer/RaceHeader.h"
+#include "viewer/Timing.h"
+
+namespace {
+
+using viewer::RaceOddsRecord;
+
+std::string Lines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& l : lines) text += l + "\r\n";
+  return text;
+}
+
+std::string Repeat(const std::string& text, int n) {
+  std::string r;
+  for (int i = 0; i < n; ++i) r += (i ? "," : "") + text;
+  return r;
+}
+
+// A day of one race, 東京 race 11 of 3 runners, post time 15:40, on disk.
+class RaceChoiceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string key = "2024060105020411";
+    viewer::RaceOddsRecord buffer;
+    viewer::RefreshRaceHeaders(
+        {key + ",2024,06,01,東京,11,第91回,東京優駿,３歳,芝　左,2400,3,15:40,7,1,1,9,t"}, 99,
+        choice.day_work_folder, buffer);
+    std::string runner =
+        ",\" \",\" \",\" \",馬,牡,3,騎手,57.0,調教師,美,x,　,　,　,　,4,　,01,1,"
+        "\" \",\" \",\" \",\" \",a,b,480,2.34,0,t";
+    testsupport::WriteFile(choice.day_data_folder + "/DE240601.CSV",
+                           Lines({"240601,東京,11,1" + runner, "240601,東京,11,2" + runner,
+                                  "240601,東京,1,3" + runner}));
+    testsupport::WriteFile(choice.timing_file_path,
+                           Lines({"0,15:40,10:00,11:00,12:00,13:00,14:00,15:00",
+                                  "2,15:40,17:00,18:00,10:30,11:30,12:30,13:30"}));
+    const std::string head = key + ",4,";
+    jd = choice.day_data_folder + "/JD05242411.CSV";
+    jr = choice.day_data_folder + "/JR05242411.CSV";
+    testsupport::WriteFile(
+        jd, Lines({head + "06011001,3,100,200,2.5,1.1,1.3,3.5,1.2,1.4,9.9,2.0,3.0",
+                   head + "06011101,3,300,400,2.4,1.1,1.3,3.6,1.2,1.4,9.8,2.0,3.0"}));
+    testsupport::WriteFile(jr, Lines({head + "06011001,3,50,2.5,3.75," + Repeat("7.5", 151),
+                                      head + "06011101,3,60,2.5,3.75," + Repeat("7.5", 151)}));
+  }
+
+  testsupport::TempDir dir;
+  viewer::RaceChoice choice{
+      dir / "jv_data/20240601",     dir / "wo_data/20240601", "240601", "05", "0204", 11,
+      dir / "gt_data/time_100a.csv"};
+  std::string jd, jr;
+  std::string record_file = dir / "wo_data/20240601/05020411.ods";
+};
+
+TEST_F(RaceChoiceTest, FillsAndStoresTheRecord) {
+  RaceOddsRecord current;
+  viewer::LoadChosenRace(choice, current);
+  EXPECT_EQ(current.bytes(), base::ReadFileBytes(record_file));
+  EXPECT_EQ(0, current.HeaderPending());
+  EXPECT_SJIS_EQ("馬", current.HorseName(1));
+  EXPECT_SJIS_EQ("馬", current.HorseName(2));
+  EXPECT_EQ(std::string(18, ' '), current.HorseName(3));  // that line is of race 1
+  EXPECT_EQ("21001", current.Label(1));
+  EXPECT_EQ("21101", current.Label(2));
+  EXPECT_EQ("90000", current.Label(3));
+  EXPECT_EQ(300, current.WinVoteTotal(2));
+  EXPECT_EQ(60, current.QuinellaVoteTotal(2));
+  EXPECT_EQ(60, current.BracketQuinellaVoteTotal(2));  // 3 runners: the quinella file
+  EXPECT_EQ(9999.0f, current.OddsBracketQuinella(2, 1, 1));
+  EXPECT_EQ(2.5f, current.OddsBracketQuinella(2, 1, 2));
+  EXPECT_NEAR(41.6667, current.QuinellaShare(1, 1), 1e-4);
+
+  viewer::TimeButtons b = viewer::PlanTimeButtons(current, 0);
+  EXPECT_EQ("  10:01", b.captions[0]);
+  EXPECT_EQ("  11:01", b.captions[1]);
+  EXPECT_EQ(2, b.chosen_time2);
+
+  // Again with unchanged files: the same record.
+  const std::string first = current.bytes();
+  viewer::LoadChosenRace(choice, current);
+  EXPECT_EQ(first, current.bytes());
+}
+
+TEST_F(RaceChoiceTest, AReaderErrorStoresNothing) {
+  const std::string stored = base::ReadFileBytes(record_file);
+  std::remove(jr.c_str());
+  RaceOddsRecord current;
+  EXPECT_THROW(viewer::LoadChosenRace(choice, current), base::FileError);
+  EXPECT_EQ(stored, base::ReadFileBytes(record_file));
+  EXPECT_EQ("21001", current.Label(1));  // what the win and place reader stored
+}
+
+TEST_F(RaceChoiceTest, AnEmptySetStopsTheChoice) {
+  testsupport::WriteFile(choice.timing_file_path,
+                         Lines({"0,10:00,10:00,11:00,12:00,13:00,14:00,15:00"}));
+  RaceOddsRecord current;
+  EXPECT_THROW(viewer::LoadChosenRace(choice, current), base::ConversionError);
+  EXPECT_EQ(0, viewer::ReadRaceOddsRecord(record_file).RunnerFileAge());
+}
+
+TEST_F(RaceChoiceTest, AShortRecordFileLeavesTheCurrentRace) {
+  testsupport::WriteFile(record_file, "short");
+  RaceOddsRecord current;
+  current.SetRaceKey("previous");
+  EXPECT_THROW(viewer::LoadChosenRace(choice, current), base::FileError);
+  EXPECT_EQ("previous", current.RaceKey());
+  EXPECT_EQ("short", base::ReadFileBytes(record_file));
+}
+
+TEST(ChosenRaceKey, FromTheChoice) {
+  EXPECT_EQ("2024060105020411", viewer::ChosenRaceKey("240601", "05", "0204", 11));
+  EXPECT_EQ("2024060109031001", viewer::ChosenRaceKey("240601", "09", "0310", 1));
+}
+
+}  // namespace

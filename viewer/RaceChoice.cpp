@@ -1,0 +1,43 @@
+#include "viewer/RaceChoice.h"
+
+#include "base/files.h"
+#include "viewer/DispCTRL.h"
+#include "viewer/OddsReaders.h"
+#include "viewer/RaceHeader.h"
+#include "viewer/RunnerRows.h"
+#include "viewer/Timing.h"
+
+namespace viewer {
+
+std::string ChosenRaceKey(std::string_view file_date, std::string_view track_code,
+                          std::string_view meeting_day, int race) {
+  return "20" + std::string(file_date) + std::string(track_code) + std::string(meeting_day) +
+         RaceNumberText(race);
+}
+
+void LoadChosenRace(const RaceChoice& c, RaceOddsRecord& current) {
+  const std::string key = ChosenRaceKey(c.file_date, c.track_code, c.meeting_day, c.race);
+  const std::string record_path = RaceRecordPath(c.day_work_folder, key);
+  current = ReadRaceOddsRecord(record_path);
+
+  const std::string runner_file = c.day_data_folder + "/DE" + c.file_date + ".CSV";
+  std::vector<std::string> runner_lines = base::ReadLines(runner_file);
+  LoadRunnerRows(current, runner_lines, TrackCodeToName(c.track_code), RaceNumberText(c.race),
+                 base::FileAgeDos(runner_file));
+
+  SnapshotTimes times = MatchSnapshotTimes(base::ReadLines(c.timing_file_path), current.PostTime());
+
+  const std::string race_key = current.RaceKey();
+  const std::string folder = c.day_data_folder;
+  ReadWinPlaceOdds(current, ReadOddsLines(OddsFilePath(folder, "JD", race_key)), times,
+                   c.file_date);
+  ReadBracketQuinellaOdds(
+      current,
+      ReadOddsLines(OddsFilePath(folder, BracketOddsPrefix(current.RunnerCount()), race_key)),
+      times, c.file_date);
+  ReadQuinellaOdds(current, ReadOddsLines(OddsFilePath(folder, "JR", race_key)), times,
+                   c.file_date);
+  WriteRaceOddsRecord(record_path, current);
+}
+
+}  // namespace viewer

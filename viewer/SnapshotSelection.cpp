@@ -1,0 +1,124 @@
+#include "viewer/SnapshotSelection.h"
+
+#include <cstdio>
+#include <tuple>
+
+#include "base/csv.h"
+#include "base/dates.h"
+#include "base/errors.h"
+#include "base/values.h"
+
+namespace viewer {
+namespace {
+
+std::string Mmdd(const base::Date& d) {
+  char t[16];
+  std::snprintf(t, sizeof t, "%02d%02d", d.month, d.day);
+  return t;
+}
+
+// The race day from yymmdd; the year is 20yy.
+base::Date RaceDayOf(std::string_view file_date) {
+  auto yy = base::ParseInt32(base::Chars(file_date, 1, 2));
+  auto mm = base::ParseInt32(base::Chars(file_date, 3, 4));
+  auto dd = base::ParseInt32(base::Chars(file_date, 5, 6));
+  base::Date d{yy ? 2000 + *yy : 0, mm.value_or(0), dd.value_or(0)};
+  if (file_date.size() != 6 || !yy || !base::IsValidDate(d)) throw base::NotADate(file_date);
+  return d;
+}
+
+// A moment of the reading: every date takes the race day's year, so month, day and the
+// time of day order them.
+using Moment = std::tuple<int, int, int>;
+
+// The announcement mmddhhmm as a moment; a text that is no date and time of the race day's
+// year throws.
+Moment AnnouncementMoment(std::string_view a, int year) {
+  auto month = base::ParseInt32(base::Chars(a, 1, 2));
+  auto day = base::ParseInt32(base::Chars(a, 3, 4));
+  auto hour = base::ParseInt32(base::Chars(a, 5, 6));
+  auto minute = base::ParseInt32(base::Chars(a, 7, 8));
+  if (a.size() != 8 || !month || !day || !hour || !minute ||
+      !base::IsValidDate({year, *month, *day}) || *hour < 0 || *hour > 23 || *minute < 0 ||
+      *minute > 59) {
+    throw base::ConversionError("'" + std::string(a) + "' is not a valid announcement time");
+  }
+  return {*month, *day, *hour * 3600 + *minute * 60};
+}
+
+}  // namespace
+
+std::string LinePlace(const OddsLines& file, std::size_t line) {
+  return " (" + file.file + " line " + std::to_string(line + 1) + ")";
+}
+
+void SelectSnapshotLines(const OddsLines& file, const SnapshotTimes& times,
+                         std::string_view file_date, const StoreLine& store) {
+  if (file.lines.empty()) return;
+  const base::Date d0 = RaceDayOf(file_date);
+  auto before = [&d0](int days) {
+    base::Date d = base::AddDays(d0, -days);
+    d.year = d0.year;
+    return d;
+  };
+  const base::Date d1 = before(1);
+  const std::string mmdd0 = Mmdd(d0), mmdd1 = Mmdd(d1), mmdd2 = Mmdd(before(2)),
+                    mmdd3 = Mmdd(before(3)), mmdd4 = Mmdd(before(4));
+
+  int slot = 1;
+  int counted = 0;
+  bool race_day_mode = false;
+  int previous_day_slots = 0;
+  char prefix = '1';
+  for (std::size_t n = 0; n < file.lines.size() && slot <= 6; ++n) {
+    // Only the announcement time is read here; a taken line is read whole by its reader.
+    std::vector<std::string> fields = base::SplitCsvLine(file.lines[n], 3);
+    if (fields.size() < 3) {
+      throw base::Error("The odds line has no announcement time (column 2)" + LinePlace(file, n));
+    }
+    const std::string& a = fields[2];
+    std::string_view day = base::Chars(a, 1, 4);
+    std::string_view hhmm = base::Chars(a, 5, 8);
+    if (day == mmdd2 || day == mmdd3 || day == mmdd4) continue;
+    bool take = AtLine(file, n, [&] {
+      if (counted == 0) {
+        const std::string& entry0 = times.previous_day[0];
+        previous_day_slots = entry0.empty() ? 2 : base::IntegerValue(entry0);
+        if (day == mmdd0 || (day == mmdd1 && base::IntegerValue(hhmm) > 1200)) {
+          race_day_mode = true;
+          prefix = '2';
+          previous_day_slots = 0;
+        }
+      }
+      ++counted;
+      const base::Date* slot_day = &d0;
+      const std::string* slot_text;
+      if (race_day_mode) {
+        slot_text = &times.race_day[slot];
+      } else if (previous_day_slots > 0) {
+        slot_day = &d1;
+        slot_text = &times.previous_day[slot];
+      } else {
+        slot_text = &times.previous_day[slot];
+        prefix = '2';
+      }
+      int slot_seconds;
+      try {
+        slot_seconds = TimeOfDaySeconds(*slot_text);
+      } catch (const base::ConversionError& e) {
+        throw base::ConversionError(
+            std::string(e.what()) + ": the time of slot " + std::to_string(slot) + " of the " +
+            (race_day_mode ? "race-day" : "previous-day") + " set of the odds-timing file");
+      }
+      Moment slot_time{slot_day->month, slot_day->day, slot_seconds};
+      return AnnouncementMoment(a, d0.year) > slot_time;
+    });
+    if (take) {
+      store(slot, n, prefix, hhmm);
+      --previous_day_slots;
+      ++slot;
+    }
+  }
+}
+
+}  // namespace viewer
