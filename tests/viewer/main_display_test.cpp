@@ -41,7 +41,6 @@ TEST(WeatherAndGoing, FromTheTwoDigits) {
       {51, "天候：雪", "・良"},
       {1, "天候：晴", ""},
       {7, " ", ""},
-      {-12, " ", ""},
   };
   for (const auto& c : cases) {
     EXPECT_SJIS_EQ(c.weather, viewer::WeatherText(c.w)) << c.w;
