@@ -84,7 +84,9 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes) {
     }
     done += static_cast<size_t>(w);
   }
-  if (::fsync(fd) != 0 || ::close(fd) != 0) {
+  // No fsync: the rename alone keeps a reader from ever seeing a half-written file, and
+  // the record writes of one racecourse choice (dozens of files) must stay quick.
+  if (::close(fd) != 0) {
     ::unlink(tmp.c_str());
     throw FileError("Write error on file \"" + path + "\"");
   }
