@@ -1,0 +1,37 @@
+// A second process for the lock tests.
+//   lock_probe try NAME          exit 0 when it got the lock, 1 when another holds it
+//   lock_probe hold NAME READY   takes the lock, creates the file READY, waits to be killed
+//   lock_probe wait READY        creates the file READY, waits to be killed
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+#include "ui/instance_lock.h"
+
+namespace {
+
+void CreateReadyFile(const char* path) {
+  if (std::FILE* f = std::fopen(path, "w")) std::fclose(f);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string mode = argc > 1 ? argv[1] : "";
+  if (mode == "try" && argc == 3) {
+    ui::InstanceLock lock(argv[2]);
+    return lock.held() ? 0 : 1;
+  }
+  if (mode == "hold" && argc == 4) {
+    ui::InstanceLock lock(argv[2]);
+    if (!lock.held()) return 1;
+    CreateReadyFile(argv[3]);
+    for (;;) pause();
+  }
+  if (mode == "wait" && argc == 3) {
+    CreateReadyFile(argv[2]);
+    for (;;) pause();
+  }
+  return 2;
+}

@@ -1,0 +1,23 @@
+// Colours as (red, green, blue), each 0-255.
+#pragma once
+
+namespace ui {
+
+struct Color {
+  int r = 0;
+  int g = 0;
+  int b = 0;
+  friend bool operator==(const Color&, const Color&) = default;
+};
+
+inline constexpr Color kBlack{0, 0, 0};
+inline constexpr Color kWhite{255, 255, 255};
+inline constexpr Color kRed{255, 0, 0};
+inline constexpr Color kBlue{0, 0, 255};
+// The cream of status panels.
+inline constexpr Color kCream{255, 251, 240};
+
+// The system's colour of button captions, the normal caption colour of radio buttons.
+Color ButtonTextColor();
+
+}  // namespace ui

@@ -1,0 +1,159 @@
+// Label, Panel, Edit and ComboBox.
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+#include "base/errors.h"
+#include "base/sjis.h"
+#include "ui/controls.h"
+#include "ui/dispatch.h"
+#include "ui/qt_text.h"
+
+namespace ui {
+namespace {
+
+// Key presses as a user's keyboard sends them: one character per key, "\b" backspace.
+void SendKeys(QWidget* target, const std::string& keys) {
+  for (std::size_t pos = 0; pos < keys.size();) {
+    std::size_t next = base::NextCharPos(keys, pos);
+    std::string ch = keys.substr(pos, next - pos);
+    pos = next;
+    int key = ch == "\b" ? Qt::Key_Backspace : 0;
+    QString text = ch == "\b" ? QString() : internal::ToQt(ch);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &release);
+  }
+}
+
+class EditWidget : public QLineEdit {
+ public:
+  EditWidget(Edit* owner, QWidget* parent) : QLineEdit(parent), owner_(owner) {}
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    QLineEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+      RunHandler(owner_->on_click);
+    }
+  }
+
+ private:
+  Edit* owner_;
+};
+
+QLabel* LabelOf(const Control& c) { return static_cast<QLabel*>(c.widget()); }
+QLineEdit* LineEditOf(const Control& c) { return static_cast<QLineEdit*>(c.widget()); }
+QComboBox* ComboOf(const Control& c) { return static_cast<QComboBox*>(c.widget()); }
+
+QLabel* NewLabel(Container& parent) {
+  auto* label = new QLabel(parent.client_widget());
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+}  // namespace
+
+Label::Label(Container& parent) : Control(parent, NewLabel(parent)) {}
+
+void Label::SetCaption(const std::string& caption) {
+  LabelOf(*this)->setText(internal::ToQt(caption));
+}
+
+std::string Label::Caption() const { return internal::ToSjis(LabelOf(*this)->text()); }
+
+Panel::Panel(Container& parent) : Control(parent, NewLabel(parent)) {
+  LabelOf(*this)->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  LabelOf(*this)->setAlignment(Qt::AlignCenter);
+  LabelOf(*this)->setAutoFillBackground(true);
+}
+
+void Panel::SetText(const std::string& text) { LabelOf(*this)->setText(internal::ToQt(text)); }
+
+std::string Panel::Text() const { return internal::ToSjis(LabelOf(*this)->text()); }
+
+Edit::Edit(Container& parent) : Control(parent, new EditWidget(this, parent.client_widget())) {
+  // textEdited comes from the user's keys only, not from setText.
+  QObject::connect(LineEditOf(*this), &QLineEdit::textEdited, [this] { RunHandler(on_change); });
+}
+
+void Edit::SetText(const std::string& text) {
+  if (text == Text()) return;
+  LineEditOf(*this)->setText(internal::ToQt(text));
+  CallHandler(on_change);
+}
+
+std::string Edit::Text() const { return internal::ToSjis(LineEditOf(*this)->text()); }
+
+void Edit::SetBorder(bool border) { LineEditOf(*this)->setFrame(border); }
+
+void Edit::SetReadOnly(bool read_only) { LineEditOf(*this)->setReadOnly(read_only); }
+
+void Edit::Type(const std::string& keys) {
+  if (!Usable()) return;
+  LineEditOf(*this)->end(false);
+  SendKeys(widget(), keys);
+}
+
+void Edit::Click() {
+  if (Usable()) CallHandler(on_click);
+}
+
+ComboBox::ComboBox(Container& parent) : Control(parent, new QComboBox(parent.client_widget())) {
+  QComboBox* combo = ComboOf(*this);
+  combo->setEditable(true);
+  combo->setInsertPolicy(QComboBox::NoInsert);  // Enter adds no item
+  combo->setCompleter(nullptr);                 // typed text is not completed
+  QObject::connect(combo, &QComboBox::activated, [this] { RunHandler(on_change); });
+  QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, [this] { RunHandler(on_change); });
+}
+
+void ComboBox::SetText(const std::string& text) {
+  ComboOf(*this)->setEditText(internal::ToQt(text));
+}
+
+std::string ComboBox::Text() const { return internal::ToSjis(ComboOf(*this)->currentText()); }
+
+void ComboBox::Clear() {
+  ComboOf(*this)->clear();
+  ComboOf(*this)->clearEditText();
+}
+
+void ComboBox::AddItem(const std::string& item) {
+  QComboBox* combo = ComboOf(*this);
+  QString text = combo->currentText();
+  combo->addItem(internal::ToQt(item));
+  if (combo->currentText() != text) combo->setEditText(text);
+}
+
+std::vector<std::string> ComboBox::Items() const {
+  std::vector<std::string> items;
+  for (int i = 0; i < ComboOf(*this)->count(); ++i) {
+    items.push_back(internal::ToSjis(ComboOf(*this)->itemText(i)));
+  }
+  return items;
+}
+
+int ComboBox::ItemCount() const { return ComboOf(*this)->count(); }
+
+void ComboBox::Pick(int index) {
+  if (!Usable()) return;
+  QComboBox* combo = ComboOf(*this);
+  if (index < 0 || index >= combo->count()) throw base::IndexOutOfBounds(index);
+  combo->setCurrentIndex(index);
+  combo->setEditText(combo->itemText(index));
+  // The signal of a choice in the drop-down list.
+  emit combo->activated(index);
+}
+
+void ComboBox::Type(const std::string& keys) {
+  if (!Usable()) return;
+  ComboOf(*this)->lineEdit()->end(false);
+  SendKeys(ComboOf(*this)->lineEdit(), keys);
+}
+
+}  // namespace ui
