@@ -6,15 +6,6 @@
 
 namespace base {
 
-std::string_view Chars(std::string_view record, int p, int q) {
-  if (p < 1) p = 1;
-  if (q < p) return {};
-  auto first = static_cast<size_t>(p - 1);
-  if (first >= record.size()) return {};
-  auto count = static_cast<size_t>(q - p + 1);
-  return record.substr(first, count);
-}
-
 std::optional<int32_t> ParseInt32(std::string_view text) {
   size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;

@@ -9,7 +9,15 @@ namespace base {
 
 // Characters p-q (1-based, inclusive) of a record; the part that lies beyond the end of
 // the record is empty, so a short record gives a shorter or empty text, never a fault.
-std::string_view Chars(std::string_view record, int p, int q);
+// Inline: the line formatters take dozens of pieces of every record.
+inline std::string_view Chars(std::string_view record, int p, int q) {
+  if (p < 1) p = 1;
+  if (q < p) return {};
+  auto first = static_cast<size_t>(p - 1);
+  if (first >= record.size()) return {};
+  auto count = static_cast<size_t>(q - p + 1);
+  return record.substr(first, count);
+}
 // Character p alone (empty beyond the end).
 inline std::string_view CharAt(std::string_view record, int p) { return Chars(record, p, p); }
 
