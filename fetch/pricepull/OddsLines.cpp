@@ -1,5 +1,7 @@
 #include "fetch/pricepull/OddsLines.h"
 
+#include <cstring>
+
 #include "base/racing.h"
 #include "base/values.h"
 #include "fetch/records/CsvLine.h"
@@ -13,28 +15,74 @@ using records::CsvLineWriter;
 using records::LineResult;
 using records::RecordValues;
 
-bool AllAlike(std::string_view text, char c) {
-  for (char t : text) {
-    if (t != c) return false;
-  }
-  return true;
+constexpr int kWinOddsWidth = 4;
+constexpr int kBracketOddsWidth = 5;
+constexpr int kQuinellaOddsWidth = 6;
+constexpr int kBracketPairs = 36;
+constexpr int kHorsePairs = 153;
+
+// Whether the w characters are all blanks, all "0", all "-" or all "*".
+bool IsMissingOdds(const char* s, int w) {
+  const char c = s[0];
+  if (c != ' ' && c != '0' && c != '-' && c != '*') return false;
+  return std::memcmp(s, s + 1, static_cast<size_t>(w - 1)) == 0;  // all alike
 }
 
-// OddsText as pieces, so a line takes them in without a text of its own.
+// OddsText as pieces: "0.0", or the first w-1 characters, a point and the last one; the
+// parts of the field that lie beyond the record's end are empty.
 struct OddsTextParts {
   std::string_view head, point, last;
 };
 
 OddsTextParts OddsTextOf(std::string_view record, int p, int w) {
-  std::string_view all = Chars(record, p, p + w - 1);
-  if (all.size() == static_cast<size_t>(w) &&
-      (AllAlike(all, ' ') || AllAlike(all, '0') || AllAlike(all, '-') || AllAlike(all, '*'))) {
+  if (w >= 1 && p >= 1 && static_cast<size_t>(p - 1 + w) <= record.size() &&
+      IsMissingOdds(record.data() + (p - 1), w)) {
     return {"0.0", {}, {}};
   }
   return {Chars(record, p, p + w - 2), ".", Chars(record, p + w - 1, p + w - 1)};
 }
 
-void OddsField(CsvLineWriter& out, std::string_view record, int p, int w) {
+// The n bytes at s as one word, the first lowest (loaded piece by piece, never through
+// memory that was just written, which would stall the load).
+template <int N>
+[[gnu::always_inline]] inline uint64_t LoadBytes(const char* s) {
+  if constexpr (N >= 4) {
+    uint32_t low;
+    std::memcpy(&low, s, 4);
+    return low | (N > 4 ? LoadBytes<N - 4>(s + 4) << 32 : 0);
+  } else if constexpr (N >= 2) {
+    uint16_t low;
+    std::memcpy(&low, s, 2);
+    return low | (N > 2 ? LoadBytes<N - 2>(s + 2) << 16 : 0);
+  } else if constexpr (N == 1) {
+    return static_cast<unsigned char>(s[0]);
+  } else {
+    return 0;
+  }
+}
+
+// The OddsText field of the W characters at s, all inside the record (the usual case:
+// every field of a record long enough for its vote totals). The text is put together in
+// one word.
+template <int W>
+[[gnu::always_inline]] inline void WholeOddsField(CsvLineWriter& out, const char* s) {
+  static_assert(W >= 2 && W <= 6);
+  constexpr uint64_t kEach = 0x0101010101010101ull & ((uint64_t{1} << (8 * W)) - 1);
+  constexpr uint64_t kMissing = '0' | '.' << 8 | '0' << 16;  // "0.0"
+  constexpr int kHead = 8 * (W - 1);
+  const uint64_t digits = LoadBytes<W>(s);
+  const uint64_t first = digits & 0xFF;
+  // All blanks, all "0", all "-" or all "*".
+  if (digits == first * kEach && (first == ' ' || first == '0' || first == '-' || first == '*')) {
+    out.WordField(kMissing, 3);
+    return;
+  }
+  const uint64_t head = digits & ((uint64_t{1} << kHead) - 1);
+  out.WordField(head | uint64_t{'.'} << kHead | (digits >> kHead) << (kHead + 8), W + 1);
+}
+
+// The same for a field that the record may end inside or before.
+void ShortOddsField(CsvLineWriter& out, std::string_view record, int p, int w) {
   OddsTextParts parts = OddsTextOf(record, p, w);
   out.BeginField();
   out.Append(parts.head);
@@ -43,20 +91,27 @@ void OddsField(CsvLineWriter& out, std::string_view record, int p, int w) {
   out.EndField();
 }
 
-// Fields 0-2 of every odds line: RaceKey, data-kind character, AnnounceTime; then the
-// runner count.
-void HeadFields(CsvLineWriter& out, std::string_view record, int32_t runners) {
+// count OddsText fields of width W, the first at character first, one every step.
+template <int W>
+[[gnu::always_inline]] inline void OddsFields(CsvLineWriter& out, std::string_view record,
+                                              int first, int step, int count) {
+  if (count <= 0) return;
+  if (static_cast<size_t>(first - 1 + step * (count - 1) + W) <= record.size()) {
+    const char* s = record.data() + (first - 1);
+    for (int m = 0; m < count; ++m, s += step) WholeOddsField<W>(out, s);
+  } else {
+    for (int m = 0; m < count; ++m) ShortOddsField(out, record, first + step * m, W);
+  }
+}
+
+// Fields 0-3 of every odds line: RaceKey, data-kind character, AnnounceTime, runner count.
+[[gnu::always_inline]] inline void HeadFields(CsvLineWriter& out, std::string_view record,
+                                              int32_t runners) {
   out.Field(Chars(record, 12, 27));
   out.Field(base::CharAt(record, 3));
   out.Field(Chars(record, 28, 35));
   out.NumberField(runners);
 }
-
-constexpr int kWinOddsWidth = 4;
-constexpr int kBracketOddsWidth = 5;
-constexpr int kQuinellaOddsWidth = 6;
-constexpr int kBracketPairs = 36;
-constexpr int kHorsePairs = 153;
 
 }  // namespace
 
@@ -80,16 +135,28 @@ LineResult FormatWinPlaceOddsLine(std::string_view record) {
   if (!values.ok()) return {.line = {}, .error = values.Error()};
 
   LineResult result;
-  result.line.reserve(64 + 18 * static_cast<size_t>(runners));
-  CsvLineWriter out(result.line);
+  CsvLineWriter out(result.line, 64 + 18 * static_cast<size_t>(runners));
   HeadFields(out, record, runners);
   out.NumberField(win_total);
   out.NumberField(place_total);
-  for (int h = 1; h <= runners; ++h) {
-    OddsField(out, record, 46 + 8 * (h - 1), kWinOddsWidth);
-    OddsField(out, record, 270 + 12 * (h - 1), kWinOddsWidth);
-    OddsField(out, record, 274 + 12 * (h - 1), kWinOddsWidth);
+  // Win, lower place and upper place odds of horse h, horse after horse.
+  const int last_place = 274 + 12 * (runners - 1) + kWinOddsWidth - 1;
+  if (runners > 0 && static_cast<size_t>(last_place) <= record.size()) {
+    const char* win = record.data() + (46 - 1);
+    const char* place = record.data() + (270 - 1);
+    for (int h = 1; h <= runners; ++h, win += 8, place += 12) {
+      WholeOddsField<kWinOddsWidth>(out, win);
+      WholeOddsField<kWinOddsWidth>(out, place);
+      WholeOddsField<kWinOddsWidth>(out, place + 4);
+    }
+  } else {
+    for (int h = 1; h <= runners; ++h) {
+      ShortOddsField(out, record, 46 + 8 * (h - 1), kWinOddsWidth);
+      ShortOddsField(out, record, 270 + 12 * (h - 1), kWinOddsWidth);
+      ShortOddsField(out, record, 274 + 12 * (h - 1), kWinOddsWidth);
+    }
   }
+  out.Finish();
   return result;
 }
 
@@ -100,11 +167,11 @@ LineResult FormatBracketOddsLine(std::string_view record) {
   if (!values.ok()) return {.line = {}, .error = values.Error()};
 
   LineResult result;
-  result.line.reserve(64 + 7 * kBracketPairs);
-  CsvLineWriter out(result.line);
+  CsvLineWriter out(result.line, 64 + 7 * kBracketPairs);
   HeadFields(out, record, runners);
   out.NumberField(total);
-  for (int m = 0; m < kBracketPairs; ++m) OddsField(out, record, 606 + 9 * m, kBracketOddsWidth);
+  OddsFields<kBracketOddsWidth>(out, record, 606, 9, kBracketPairs);  // 1-1 to 8-8
+  out.Finish();
   return result;
 }
 
@@ -115,11 +182,11 @@ LineResult FormatQuinellaOddsLine(std::string_view record) {
   if (!values.ok()) return {.line = {}, .error = values.Error()};
 
   LineResult result;
-  result.line.reserve(64 + 8 * kHorsePairs);
-  CsvLineWriter out(result.line);
+  CsvLineWriter out(result.line, 64 + 8 * kHorsePairs);
   HeadFields(out, record, runners);
   out.NumberField(total);
-  for (int m = 0; m < kHorsePairs; ++m) OddsField(out, record, 45 + 13 * m, kQuinellaOddsWidth);
+  OddsFields<kQuinellaOddsWidth>(out, record, 45, 13, kHorsePairs);  // 1-2 to 17-18
+  out.Finish();
   return result;
 }
 

@@ -1,6 +1,6 @@
 #include "fetch/records/CsvLine.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cstring>
 
 #include "base/sjis.h"
@@ -11,71 +11,64 @@ namespace {
 
 bool ForcesQuotes(unsigned char c) { return (c >= 1 && c <= 32) || c == '"' || c == ','; }
 
+struct QuoteCheck {
+  bool needed = false;
+  std::size_t quotes = 0;  // single-byte double quotes in the whole field
+};
+
 // Whether the field's bytes ask for quotes: only single-byte characters count, and the
 // examination ends at a byte 0.
-bool NeedsQuotes(const char* s, std::size_t n) {
+QuoteCheck CheckQuotes(const char* s, std::size_t n) {
+  QuoteCheck check;
+  bool examining = true;
   for (std::size_t i = 0; i < n;) {
     const auto c = static_cast<unsigned char>(s[i]);
     if (base::IsLeadByte(c) && i + 1 < n) {
       i += 2;
       continue;
     }
-    if (c == 0) return false;
-    if (ForcesQuotes(c)) return true;
+    if (c == 0) examining = false;
+    if (examining && ForcesQuotes(c)) check.needed = true;
+    if (c == '"') ++check.quotes;
     ++i;
   }
-  return false;
-}
-
-std::size_t CountQuotes(const char* s, std::size_t n) {
-  std::size_t quotes = 0;
-  for (std::size_t i = 0; i < n;) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    if (base::IsLeadByte(c) && i + 1 < n) {
-      i += 2;
-      continue;
-    }
-    if (c == '"') ++quotes;
-    ++i;
-  }
-  return quotes;
+  return check;
 }
 
 }  // namespace
 
-void CsvLineWriter::BeginField() {
-  if (!first_) line_.push_back(',');
-  first_ = false;
-  field_start_ = line_.size();
+void CsvLineWriter::Grow(std::string& line, std::size_t needed) {
+  line.resize(std::max(needed, 2 * line.size()));
 }
 
-void CsvLineWriter::AppendNumber(int32_t value) {
-  char digits[12];
-  auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
-  line_.append(digits, static_cast<std::size_t>(end - digits));
+unsigned CsvLineWriter::KindsOfLong(const char* s, std::size_t n) {
+  unsigned kinds = 0;
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) kinds |= KindsOf(Load<uint64_t>(s + i));
+  for (; i < n; ++i) kinds |= KindsOf(static_cast<unsigned char>(s[i]) * kEachByte);
+  return kinds;
 }
 
-void CsvLineWriter::AppendTrimmed(std::string_view text) {
-  AppendTrimmedFullWidthSpaces(line_, text);
-}
-
-void CsvLineWriter::EndField() {
-  const std::size_t start = field_start_;
-  const std::size_t len = line_.size() - start;
-  if (!NeedsQuotes(line_.data() + start, len)) return;
-
-  const std::size_t quotes = CountQuotes(line_.data() + start, len);
+std::size_t CsvLineWriter::QuoteField(std::string& line, std::size_t start, std::size_t end,
+                                      bool enclose) {
+  const std::size_t len = end - start;
+  std::size_t quotes = 0;
+  if (!enclose) {
+    const QuoteCheck check = CheckQuotes(line.data() + start, len);
+    if (!check.needed) return end;
+    quotes = check.quotes;
+  }
   const std::size_t extra = 2 + quotes;
-  line_.resize(line_.size() + extra);
-  char* d = line_.data();
+  if (end + extra > line.size()) Grow(line, end + extra);
+  char* d = line.data();
   if (quotes == 0) {
     std::memmove(d + start + 1, d + start, len);
     d[start] = '"';
     d[start + 1 + len] = '"';
-    return;
+    return end + extra;
   }
-  // Move the field to the end of the grown line, then copy it forward with its quotes
-  // doubled; the copy never overtakes the bytes it has still to read.
+  // Move the field behind its final place, then copy it forward with its quotes doubled;
+  // the copy never overtakes the bytes it has still to read.
   std::memmove(d + start + extra, d + start, len);
   std::size_t src = start + extra;
   const std::size_t src_end = src + len;
@@ -91,16 +84,17 @@ void CsvLineWriter::EndField() {
     if (c == '"') d[out++] = '"';
     d[out++] = d[src++];
   }
-  d[out] = '"';
+  d[out++] = '"';
+  return out;
 }
 
 std::string JoinCsvFields(std::span<const std::string> fields) {
   std::size_t size = fields.size();
   for (const auto& f : fields) size += f.size() + 2;
   std::string line;
-  line.reserve(size);
-  CsvLineWriter writer(line);
+  CsvLineWriter writer(line, size);
   for (const auto& f : fields) writer.Field(f);
+  writer.Finish();
   return line;
 }
 

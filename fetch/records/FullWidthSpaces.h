@@ -1,5 +1,6 @@
 // Full-width spaces in the texts of the racing records.
 #pragma once
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,7 +11,7 @@ namespace records {
 // inside the text stay.
 std::string TrimFullWidthSpaces(std::string_view text);
 
-// The same, appended to out (nothing is allocated beyond out's own growth).
-void AppendTrimmedFullWidthSpaces(std::string& out, std::string_view text);
+// The same, written to out, which has room for text.size() bytes; gives the length.
+std::size_t TrimFullWidthSpacesInto(std::string_view text, char* out);
 
 }  // namespace records

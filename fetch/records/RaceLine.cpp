@@ -107,8 +107,7 @@ LineResult FormatRaceLine(std::string_view record) {
   if (!values.ok()) return {.line = {}, .error = values.Error()};
 
   LineResult result;
-  result.line.reserve(256);
-  CsvLineWriter out(result.line);
+  CsvLineWriter out(result.line, 256);
   out.Field(Chars(record, 12, 27));
   out.Field(Chars(record, 12, 15));
   out.Field(Chars(record, 16, 17));
@@ -155,6 +154,7 @@ LineResult FormatRaceLine(std::string_view record) {
   out.Field(ZeroAsNine(CharAt(record, 889)));
   out.Field(ZeroAsNine(CharAt(record, 890)));
   out.Field(kLineEndMark);
+  out.Finish();
   return result;
 }
 

@@ -40,8 +40,7 @@ LineResult FormatRunnerLine(std::string_view record) {
   if (!values.ok()) return {.line = {}, .error = values.Error()};
 
   LineResult result;
-  result.line.reserve(320);
-  CsvLineWriter out(result.line);
+  CsvLineWriter out(result.line, 320);
   out.Field(Chars(record, 14, 19));
   out.Field(track);
   out.NumberField(race_number);
@@ -81,6 +80,7 @@ LineResult FormatRunnerLine(std::string_view record) {
   out.Field(Chars(record, 360, 363));
   out.NumberField(finish);
   out.Field(kLineEndMark);
+  out.Finish();
   return result;
 }
 

@@ -187,4 +187,26 @@ TEST(RecordFaults, RandomRecordsGiveWholeLinesOrReasons) {
   }
 }
 
+// Any bytes at all (byte 0, lead bytes cut off at the end of a field, ...): a line or a
+// reason, never a read past the record (the sanitizer builds watch for that).
+TEST(RecordFaults, AnyBytesGiveALineOrAReason) {
+  std::mt19937 rng(20160522);
+  auto pick = [&rng](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(rng);
+  };
+  for (const auto& kind : kKinds) {
+    const std::string sample = kind.sample().str();
+    for (int i = 0; i < 2000; ++i) {
+      std::string record =
+          sample.substr(0, static_cast<size_t>(pick(0, static_cast<int>(sample.size()))));
+      for (int k = pick(0, 40); k > 0 && !record.empty(); --k) {
+        record[static_cast<size_t>(pick(0, static_cast<int>(record.size()) - 1))] =
+            static_cast<char>(pick(0, 255));
+      }
+      records::LineResult result = kind.format(record);
+      EXPECT_NE(result.ok(), result.line.empty()) << kind.name;
+    }
+  }
+}
+
 }  // namespace
