@@ -1,0 +1,42 @@
+#include "fetch/common/FetchTexts.h"
+
+#include "base/dates.h"
+
+namespace fetch {
+
+std::string CallResultText(std::string_view method, int rc) {
+  std::string text(method);
+  text += rc == 0 ? "正常終了:" : "エラー:";
+  text += std::to_string(rc);
+  return text;
+}
+
+bool IsRaceDay(std::string_view text) {
+  return text.size() == 8 && base::ParseDate(text).has_value();
+}
+
+std::string BadRaceDayText(std::string_view argument) {
+  return "開催日の指定が正しくありません（yyyymmdd）：" + std::string(argument);
+}
+
+std::string CannotCreateFolderText(std::string_view folder) {
+  return "フォルダを作成できません：" + std::string(folder);
+}
+
+std::string CannotCreateFileText(std::string_view path) {
+  return "ファイルを作成できません：" + std::string(path);
+}
+
+std::string CannotWriteFileText(std::string_view path) {
+  return "ファイルに書き込めません：" + std::string(path);
+}
+
+std::string FileErrorLog(std::string_view detail) {
+  return "ファイルエラー:" + std::string(detail) + kCrLf;
+}
+
+std::string SkippedRecordLog(std::string_view reason) {
+  return "レコードを変換できません:" + std::string(reason) + kCrLf;
+}
+
+}  // namespace fetch

@@ -1,0 +1,170 @@
+#include "fetch/pricepull/OddsFetch.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "base/files.h"
+#include "base/values.h"
+#include "fetch/common/DataPaths.h"
+#include "fetch/common/FetchTexts.h"
+#include "fetch/common/LineFile.h"
+#include "fetch/pricepull/OddsLines.h"
+
+namespace pricepull {
+namespace {
+
+constexpr int kReadSize = 500000;
+
+bool AllDigits(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A race of the day: 16 digits beginning with the day.
+bool IsRaceOfDay(std::string_view key, std::string_view day) {
+  return key.size() == 16 && AllDigits(key) && key.substr(0, 8) == day;
+}
+
+bool HasWinPlaceOddsFile(const std::string& folder) {
+  std::vector<std::string> names = base::ListEntries(folder);
+  return std::any_of(names.begin(), names.end(), [&](const std::string& name) {
+    auto upper = [](std::string s) {
+      for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+      return s;
+    };
+    std::string n = upper(name);
+    return n.size() >= 6 && n.compare(0, 2, "JD") == 0 && n.compare(n.size() - 4, 4, ".CSV") == 0 &&
+           base::FileExists(folder + "/" + name);
+  });
+}
+
+// The output files of one fetch: JD and JW for "0B41", JR for "0B42".
+class OddsFiles {
+ public:
+  OddsFiles(bool win_place, const std::string& race_key) : win_place_(win_place) {
+    paths_[0] = OddsFilePath(race_key, win_place ? "JD" : "JR");
+    if (win_place) paths_[1] = OddsFilePath(race_key, "JW");
+  }
+  void Create() {
+    for (int i = 0; i < count(); ++i) files_[i].Create(paths_[i]);
+  }
+  // The record's lines; false (nothing written) when the record gives none.
+  bool Write(std::string_view record) {
+    if (!win_place_) {
+      records::LineResult line = FormatQuinellaOddsLine(record);
+      if (!line.ok()) return false;
+      files_[0].WriteLine(line.line, false);
+      return true;
+    }
+    records::LineResult win = FormatWinPlaceOddsLine(record);
+    records::LineResult bracket = FormatBracketOddsLine(record);
+    if (!win.ok() || !bracket.ok()) return false;
+    files_[0].WriteLine(win.line, false);
+    files_[1].WriteLine(bracket.line, false);
+    return true;
+  }
+  void Close() { fetch::CloseAll(files_); }
+  void Abandon() { fetch::AbandonAll(files_); }
+
+ private:
+  int count() const { return win_place_ ? 2 : 1; }
+  bool win_place_;
+  std::string paths_[2];
+  fetch::LineFile files_[2];
+};
+
+void JVReading(jvlink::JVLink& jv, fetch::StatusView& view, const std::string& data_spec,
+               const std::string& race_key) {
+  OddsFiles files(data_spec == "0B41", race_key);
+  int count = 0;
+  std::string file_name;
+  try {
+    for (;;) {
+      view.ProcessMessages();
+      std::string buffer;
+      int rc = jv.JVRead(buffer, kReadSize, file_name);
+      if (rc > 0) {
+        if (count == 0) files.Create();
+        ++count;
+        std::string_view record(buffer.data(), std::min<std::size_t>(rc, buffer.size()));
+        if (!files.Write(record)) {
+          view.ShowStatus("オッズレコードを変換できません：" + race_key);
+        }
+      } else if (rc == -1) {
+        continue;
+      } else if (rc == 0) {
+        view.ShowStatus("開催情報を全て取り込みました。");
+        files.Close();
+        return;
+      } else {
+        view.ShowStatus("JVReadエラー:" + std::to_string(rc) + "   " + race_key);
+        files.Close();
+        return;
+      }
+    }
+  } catch (const fetch::OutputError& e) {
+    view.ShowStatus(e.status());
+    files.Abandon();
+  }
+}
+
+void JVClosing(jvlink::JVLink& jv, fetch::StatusView& view) {
+  view.ShowStatus(fetch::CallResultText("JVClose", jv.JVClose()));
+}
+
+}  // namespace
+
+std::string OddsFilePath(const std::string& race_key, const char* prefix) {
+  return fetch::DayFolder(base::Chars(race_key, 1, 8)) + "/" + prefix + OddsFileName(race_key);
+}
+
+void LoadOddsData(jvlink::JVLink& jv, fetch::StatusView& view, const std::string& data_spec,
+                  const std::string& race_key) {
+  view.ProcessMessages();
+  int rc = jv.JVRTOpen(data_spec, race_key);
+  if (rc != 0) {
+    view.ShowStatus("JVRTOpenエラー:" + race_key + std::to_string(rc));
+    view.ShowStatus("VJ-Linkがオープンできません。" + race_key);
+  } else {
+    JVReading(jv, view, data_spec, race_key);
+  }
+  JVClosing(jv, view);
+}
+
+RunEnd RunOddsFetch(jvlink::JVLink& jv, fetch::StatusView& view, const std::string& argument) {
+  int rc = jv.JVInit(jvlink::kSoftwareId);
+  view.ShowStatus(fetch::CallResultText("JVInit", rc));
+  if (rc != 0) return RunEnd::kInitFailed;
+
+  std::string race_key = argument;
+  view.ShowStatus(argument);
+  view.ProcessMessages();
+  if (!argument.empty() && !fetch::IsRaceDay(argument)) {
+    view.ShowStatus(fetch::BadRaceDayText(argument));
+    return RunEnd::kBadArgument;
+  }
+  std::string race_file = fetch::DayFilePath(argument, "DG");
+  if (!base::FileExists(race_file)) {
+    view.ShowStatus("開催情報がありません");
+    return RunEnd::kNoRaceFile;
+  }
+
+  for (const std::string& line : base::ReadLines(race_file)) {
+    race_key = std::string(base::Chars(line, 1, 16));
+    if (race_key.empty() || race_key[0] != '2' || !IsRaceOfDay(race_key, argument)) continue;
+    if (view.CloseRequested()) return RunEnd::kStopped;
+    view.ShowStatus("時系列オッズを取得中");
+    LoadOddsData(jv, view, "0B41", race_key);
+    if (view.CloseRequested()) return RunEnd::kStopped;
+    view.ShowStatus("");
+    LoadOddsData(jv, view, "0B42", race_key);
+  }
+
+  if (HasWinPlaceOddsFile(fetch::DayFolder(base::Chars(race_key, 1, 8)))) {
+    view.ShowStatus("時系列オッズの読み込みを完了しました");
+  } else {
+    view.ShowStatus("オッズは提供されていないので受領できませんでした。");
+  }
+  return RunEnd::kDone;
+}
+
+}  // namespace pricepull
