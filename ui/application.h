@@ -7,7 +7,9 @@ namespace ui {
 
 class Form;
 
-// Makes the Qt application (one per process, before the first window). It maps the fonts
+// Makes the Qt application (one per process, before the first window; every form and
+// control must be destroyed before it, so unit-level window variables are reset at the
+// end of main). It maps the fonts
 // "ＭＳ ゴシック" and "ＭＳ Ｐゴシック" (also spelled "MS Gothic", "MS PGothic") to IPAGothic and
 // IPAPGothic, which this platform has.
 class Application {

@@ -58,7 +58,8 @@ class Edit : public Control {
   void SetBorder(bool border);
   void SetReadOnly(bool read_only);
   // Types the text key by key at the end of the field, as a user would: the change handler
-  // runs at every keystroke. A "\b" byte is the backspace key. Nothing happens while the
+  // runs at every keystroke. A "\b" byte is the backspace key, "\r" the return key
+  // (which changes nothing). Nothing happens while the
   // field (or its window) is disabled or read-only.
   void Type(const std::string& keys);
   // What a user's click does: runs the click handler, unless the field is disabled.

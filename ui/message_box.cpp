@@ -13,7 +13,9 @@ MessageRecorder* current_recorder = nullptr;
 QMessageBox::StandardButton ShowBox(const Message& m) {
   QString caption =
       m.caption.empty() ? QCoreApplication::applicationName() : internal::ToQt(m.caption);
+  // A box over a disabled window would be disabled with it.
   QWidget* owner = QApplication::activeWindow();
+  if (owner && !owner->isEnabled()) owner = nullptr;
   QString text = internal::ToQt(m.text);
   switch (m.kind) {
     case MessageKind::kInformation:

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <limits>
 
 #include "base/errors.h"
 #include "base/sjis.h"
@@ -21,8 +22,8 @@ void SendKeys(QWidget* target, const std::string& keys) {
     std::size_t next = base::NextCharPos(keys, pos);
     std::string ch = keys.substr(pos, next - pos);
     pos = next;
-    int key = ch == "\b" ? Qt::Key_Backspace : 0;
-    QString text = ch == "\b" ? QString() : internal::ToQt(ch);
+    int key = ch == "\b" ? Qt::Key_Backspace : ch == "\r" ? Qt::Key_Return : 0;
+    QString text = key != 0 ? QString() : internal::ToQt(ch);
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QCoreApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
@@ -45,6 +46,25 @@ class EditWidget : public QLineEdit {
  private:
   Edit* owner_;
 };
+
+// Swallows the Return and Enter keys of a combo's field: Qt would take them as the choice
+// of the item whose text was typed; in this system they change nothing.
+class SwallowReturn : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+      int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+// No length limit (Qt's default is 32767 characters).
+constexpr int kNoMaxLength = std::numeric_limits<int>::max();
 
 QLabel* LabelOf(const Control& c) { return static_cast<QLabel*>(c.widget()); }
 QLineEdit* LineEditOf(const Control& c) { return static_cast<QLineEdit*>(c.widget()); }
@@ -77,6 +97,7 @@ void Panel::SetText(const std::string& text) { LabelOf(*this)->setText(internal:
 std::string Panel::Text() const { return internal::ToSjis(LabelOf(*this)->text()); }
 
 Edit::Edit(Container& parent) : Control(parent, new EditWidget(this, parent.client_widget())) {
+  LineEditOf(*this)->setMaxLength(kNoMaxLength);
   // textEdited comes from the user's keys only, not from setText.
   QObject::connect(LineEditOf(*this), &QLineEdit::textEdited, [this] { RunHandler(on_change); });
 }
@@ -108,6 +129,8 @@ ComboBox::ComboBox(Container& parent) : Control(parent, new QComboBox(parent.cli
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);  // Enter adds no item
   combo->setCompleter(nullptr);                 // typed text is not completed
+  combo->lineEdit()->setMaxLength(kNoMaxLength);
+  combo->lineEdit()->installEventFilter(new SwallowReturn(combo));
   QObject::connect(combo, &QComboBox::activated, [this] { RunHandler(on_change); });
   QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, [this] { RunHandler(on_change); });
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/errors.h"
 #include "tests/support/sjis_assert.h"
 #include "ui/application.h"
 #include "ui/controls.h"
@@ -98,6 +99,11 @@ TEST_F(ModalTest, ADialogClosedInsideItsShownHandlerEndsTheModalRunAtOnce) {
   dialog.on_show = [&] { dialog.Close(); };
   dialog.ShowModal();
   EXPECT_FALSE(dialog.Visible());
+  EXPECT_TRUE(main_form.Enabled());
+  // A visible form cannot be made modal.
+  dialog.on_show = nullptr;
+  dialog.Show();
+  EXPECT_THROW(dialog.ShowModal(), base::Error);
   EXPECT_TRUE(main_form.Enabled());
 }
 

@@ -38,6 +38,12 @@ TEST_F(EditTest, TypingRunsTheHandlerAtEveryKeystroke) {
   EXPECT_SJIS_EQ("abcx", edit.Text());
 }
 
+TEST_F(EditTest, LongTextsAreKeptWhole) {
+  const std::string text(40000, 'a');
+  edit.SetText(text);
+  EXPECT_EQ(text, edit.Text());
+}
+
 TEST_F(EditTest, ADisabledOrReadOnlyFieldTakesNoKeys) {
   edit.SetEnabled(false);
   edit.Type("a");
@@ -101,6 +107,14 @@ TEST_F(ComboTest, TypingRunsTheHandlerPerKeystrokeWithoutCompletion) {
   EXPECT_EQ(seen, (std::vector<std::string>{"2", "20", "201", "2016"}));
   EXPECT_EQ("2016", combo.Text());  // not completed to an item
   EXPECT_EQ(combo.ItemCount(), 3);
+}
+
+TEST_F(ComboTest, ReturnAfterTypingAnItemsTextChangesNothing) {
+  combo.Type("2016/03/05");
+  seen.clear();
+  combo.Type("\r");
+  EXPECT_TRUE(seen.empty());
+  EXPECT_EQ("2016/03/05", combo.Text());
 }
 
 TEST_F(ComboTest, ClearEmptiesItemsAndText) {

@@ -1,0 +1,33 @@
+// The window code of the programs includes these headers without Qt's and is compiled
+// with the strict code-page setting: this file must build like it.
+#include "ui/all_windows.h"
+#include "ui/application.h"
+#include "ui/color.h"
+#include "ui/control.h"
+#include "ui/controls.h"
+#include "ui/dispatch.h"
+#include "ui/form.h"
+#include "ui/instance_lock.h"
+#include "ui/message_box.h"
+#include "ui/process.h"
+
+#ifdef QT_VERSION
+#error "a public header of the window layer includes Qt"
+#endif
+
+namespace {
+
+// A window class as the programs build them.
+class TfrmSample : public ui::Form {
+ public:
+  TfrmSample() {
+    SetCaption("画面");
+    Button1.on_click = [this] { Close(); };
+  }
+  ui::GroupBox GroupBox1{*this};
+  ui::Button Button1{GroupBox1};
+};
+
+}  // namespace
+
+void UiPublicHeadersCheck() { TfrmSample form; }
