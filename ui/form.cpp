@@ -129,9 +129,9 @@ void Form::Show() {
 
 void Form::Hide() {
   widget_->hide();
-  if (modal_ && modal_loop_) {
+  if (modal_) {
     modal_done_ = true;
-    modal_loop_->quit();
+    if (modal_loop_) modal_loop_->quit();
   }
 }
 
@@ -175,8 +175,13 @@ void Form::ShowModal() {
 void Form::Close() { DoClose(false); }
 
 void Form::PostClose() {
+  // A request that finds the form closed already (a second request) does nothing.
   QMetaObject::invokeMethod(
-      widget_, [this] { DoClose(true); }, Qt::QueuedConnection);
+      widget_,
+      [this] {
+        if (widget_->isVisible()) DoClose(true);
+      },
+      Qt::QueuedConnection);
 }
 
 void Form::DoClose(bool from_window_system) {

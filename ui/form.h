@@ -86,7 +86,8 @@ class Form : public Container {
   // Closes the form now: runs the close handler and acts on its decision.
   void Close();
   // Posts a close request: the form closes from the message loop, after the running
-  // handler has returned (in a modal run, when the modal loop runs again).
+  // handler has returned (in a modal run, when the modal loop runs again). A request that
+  // arrives when the form is hidden does nothing.
   void PostClose();
   void BringToFront();
   // Asks the window system to make this the active window; the activated handler runs

@@ -12,6 +12,7 @@
 #include "ui/all_windows.h"
 #include "ui/application.h"
 #include "ui/controls.h"
+#include "ui/dispatch.h"
 #include "ui/message_box.h"
 
 namespace {
@@ -140,6 +141,21 @@ TEST_F(CloseTest, FreeRunsTheFreeHandlerFromTheMessageLoop) {
   EXPECT_EQ(frees, 0);
   ui::ProcessMessages();
   EXPECT_EQ(frees, 1);
+}
+
+TEST_F(CloseTest, APostedRequestClosesOnceAfterTheHandler) {
+  decision = ui::CloseAction::kFree;
+  ui::RunHandler([&] {
+    form.PostClose();
+    form.PostClose();
+    EXPECT_TRUE(form.Visible());
+  });
+  EXPECT_EQ(closes, 0);
+  ui::ProcessMessages();
+  ui::ProcessMessages();
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(frees, 1);
+  EXPECT_FALSE(form.Visible());
 }
 
 TEST_F(CloseTest, AnErrorInTheCloseHandlerKeepsTheFormOpen) {
