@@ -1,0 +1,34 @@
+// vantrel, the race-day odds viewer: one copy at a time, then the main window and the
+// message loop.
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "ui/application.h"
+#include "ui/instance_lock.h"
+#include "ui/message_box.h"
+#include "viewer/MainForm.h"
+
+int main(int argc, char** argv) {
+  std::unique_ptr<ui::InstanceLock> lock;
+  std::string lock_error;
+  try {
+    lock = std::make_unique<ui::InstanceLock>("Vantrel Program");
+  } catch (const std::exception& e) {
+    lock_error = e.what();
+  }
+  // Another copy runs: end at once, without a message.
+  if (lock && !lock->held()) return 0;
+
+  ui::Application application(argc, argv);
+  if (!lock) {
+    ui::ShowError(lock_error);
+    return 1;
+  }
+  int result = 0;
+  {
+    viewer::TForm1 form;
+    result = application.Run(form);
+  }
+  return result;
+}
