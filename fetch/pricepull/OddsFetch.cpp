@@ -24,17 +24,23 @@ bool IsRaceOfDay(std::string_view key, std::string_view day) {
   return key.size() == 16 && AllDigits(key) && key.substr(0, 8) == day;
 }
 
+bool StartsAndEndsWith(std::string_view name, std::string_view first, std::string_view last) {
+  auto same = [](std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+      return std::toupper(static_cast<unsigned char>(x)) ==
+             std::toupper(static_cast<unsigned char>(y));
+    });
+  };
+  return name.size() >= first.size() + last.size() && same(name.substr(0, first.size()), first) &&
+         same(name.substr(name.size() - last.size()), last);
+}
+
+// A file matching "JD*.CSV" in the folder, letter case ignored.
 bool HasWinPlaceOddsFile(const std::string& folder) {
-  std::vector<std::string> names = base::ListEntries(folder);
-  return std::any_of(names.begin(), names.end(), [&](const std::string& name) {
-    auto upper = [](std::string s) {
-      for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-      return s;
-    };
-    std::string n = upper(name);
-    return n.size() >= 6 && n.compare(0, 2, "JD") == 0 && n.compare(n.size() - 4, 4, ".CSV") == 0 &&
-           base::FileExists(folder + "/" + name);
-  });
+  for (const std::string& name : base::ListEntries(folder)) {
+    if (StartsAndEndsWith(name, "JD", ".CSV") && base::FileExists(folder + "/" + name)) return true;
+  }
+  return false;
 }
 
 // The output files of one fetch: JD and JW for "0B41", JR for "0B42".

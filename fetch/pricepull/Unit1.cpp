@@ -41,7 +41,7 @@ void TForm1::FormActivate() {
     ~EndRun() { running = false; }
   } end{running_};
   RunOddsFetch(*JVLink1, *this, argument_);
-  running_ = false;
+  running_ = false;  // before the close, which would only be remembered during a run
   if (close_requested_) Close();
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "base/errors.h"
 #include "base/files.h"
 #include "fetch/common/Component.h"
 #include "fetch/jvlink/RecordedJVLink.h"
@@ -271,6 +272,21 @@ TEST_F(StorePullWindow, MainCloseBoxDuringTheFetchClosesTheWindowAfterIt) {
   EXPECT_EQ("JVClose", calls->calls.back());
   EXPECT_TRUE(base::FileExists(Work("jv_data/20160514/DG160514.CSV")));
   EXPECT_FALSE(base::FileExists(Work("storepull.cfg")));
+}
+
+TEST_F(StorePullWindow, FailureBelowTheResultsIsShownAndTheDialogStillCloses) {
+  AddFiles();
+  TfrmMain& f = Start();
+  calls->on_read = [&] {
+    calls->on_read = nullptr;
+    throw base::Error("the component failed");
+  };
+  f.ButtonJVLinkDialog.Click();
+  ASSERT_EQ(1u, messages.messages().size());
+  EXPECT_EQ("the component failed", messages.messages()[0].text);
+  EXPECT_EQ(nullptr, f.view.dialog());
+  EXPECT_TRUE(f.Enabled());
+  EXPECT_TRUE(f.Visible());
 }
 
 }  // namespace
