@@ -114,7 +114,23 @@ void TForm1::LayOut() {
 }
 
 void TForm1::BindHandlers() {
+  for (ui::RadioButton* b : {&Track1, &Track2, &Track3}) b->on_click = [this] { Track1Click(); };
+  for (ui::RadioButton* b : {&Race1, &Race2, &Race3, &Race4, &Race5, &Race6, &Race7, &Race8, &Race9,
+                             &Race10, &Race11, &Race12}) {
+    b->on_click = [this] { Race1Click(); };
+  }
+  for (ui::RadioButton* b : {&Time11, &Time12, &Time13, &Time14, &Time15, &Time16}) {
+    b->on_click = [this] { Time11Click(); };
+  }
+  for (ui::RadioButton* b : {&Time21, &Time22, &Time23, &Time24, &Time25, &Time26}) {
+    b->on_click = [this] { Time21Click(); };
+  }
   ComboBox1.on_change = [this] { ComboBox1Change(); };
+  Button1.on_click = [this] { Button1Click(); };
+  Button2.on_click = [this] { Button2Click(); };
+  Button3.on_click = [this] { Button3Click(); };
+  Button7.on_click = [this] { Button7Click(); };
+  ListBox2.on_click = [this] { Exit1Click(); };
   on_destroy = [this] { FormDestroy(); };
 }
 

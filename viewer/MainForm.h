@@ -1,6 +1,6 @@
 // The viewer's main window TForm1: the fetch and window buttons, the race-day combo and
 // the four radio-button groups of the choice (racecourse, race, first and second odds
-// time), the vote totals of the second time, and the handlers of the race-day list.
+// time), the vote totals of the second time, and the handlers of the choice.
 #pragma once
 #include <string>
 
@@ -26,6 +26,19 @@ class TForm1 : public ui::Form {
   void ComboBox1Change();
   void ApplyDay(const std::string& day_text);
   void LabelTrackButtons(const std::string& file_date);
+
+  // The choices.
+  void Track1Click();
+  void Race1Click();
+  void Time11Click();
+  void Time21Click();
+
+  // The buttons.
+  void Button1Click();  // storepull, then the day list anew
+  void Button3Click();  // cardpull for the day, then the racecourse and race again
+  void Button2Click();  // pricepull for the day, then the racecourse and race again
+  void Button7Click();  // ends the program after a confirmation
+  void Exit1Click();    // ends the program at once
 
   // Controls (containers before the controls they hold).
   ui::GroupBox GroupBox1{*this};  // "Operation"
@@ -93,6 +106,8 @@ class TForm1 : public ui::Form {
  private:
   void LayOut();
   void BindHandlers();
+  // The reload after cardpull and pricepull: the stored racecourse and race chosen anew.
+  void ChooseStoredTrackAndRace();
 };
 
 // The main window; set before its creation handler runs, nullptr when there is none.
@@ -100,5 +115,8 @@ extern TForm1* Form1;
 
 // The messages of the main window.
 inline constexpr char kNoRaceFileMessage[] = "開催情報ファイルがありません";
+inline constexpr char kNoOddsFileMessage[] = "オッズファイルがありません";
+inline constexpr char kNoSnapshotMessage[] = "最初のオッズ取得時間前なので、取得オッズはありません";
+inline constexpr char kExitConfirmation[] = "終了します。\r\nよろしければ”はい”を押してください";
 
 }  // namespace viewer

@@ -14,6 +14,7 @@
 #include "base/files.h"
 #include "tests/support/temp_dir.h"
 #include "ui/message_box.h"
+#include "viewer/AnalysisHeaders.h"
 #include "viewer/MainForm.h"
 #include "viewer/SettingsRecord.h"
 #include "viewer/ViewerState.h"
@@ -35,6 +36,9 @@ class ViewerWindowTest : public ::testing::Test {
   }
   void TearDown() override {
     form.reset();
+    viewer::HorseWindowHeader = {};
+    viewer::QuinellaWindowHeader = {};
+    viewer::BracketWindowHeader = {};
     base::SetClock({});
     viewer::SetViewerProgramPath("");
   }
