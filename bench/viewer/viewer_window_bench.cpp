@@ -1,0 +1,116 @@
+// The viewer's main window under the offscreen platform: made and shown on a jv_data of
+// 1,000 day folders, and the window's racecourse and race choices on a realistic day (36
+// races, 18 runners, odds files of 1,000 announcements), with the process's memory after
+// a race choice.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "base/dates.h"
+#include "base/files.h"
+#include "bench/viewer/bench_day.h"
+#include "ui/application.h"
+#include "ui/message_box.h"
+#include "viewer/DispCTRLWindow.h"
+#include "viewer/MainForm.h"
+#include "viewer/SettingsRecord.h"
+#include "viewer/ViewerState.h"
+
+namespace {
+
+// The day of 36 races as the current directory, with 999 earlier day folders beside it.
+struct WindowDay {
+  benchday::Day day;
+  std::filesystem::path previous = std::filesystem::current_path();
+  WindowDay() {
+    base::Date d{2024, 6, 1};
+    for (int i = 1; i < 1000; ++i) {
+      d = base::AddDays(d, -1);
+      base::MakeDirs(day.dir.path + "/jv_data/" + base::Yyyymmdd(d));
+    }
+    base::SetClock([] { return base::DateTime{{2024, 6, 1}, 12, 0, 0}; });
+    viewer::SetViewerProgramPath(day.dir.path + "/vantrel");
+    std::filesystem::current_path(day.dir.path);
+  }
+  ~WindowDay() {
+    std::filesystem::current_path(previous);
+    viewer::SetViewerProgramPath("");
+    base::SetClock({});
+  }
+};
+
+// Resident and peak resident memory of this process in MB.
+double StatusMegabytes(const std::string& field) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.compare(0, field.size() + 1, field + ":") == 0) {
+      return std::stod(line.substr(field.size() + 1)) / 1024.0;
+    }
+  }
+  return 0;
+}
+
+void BM_MainWindowStart(benchmark::State& state) {
+  WindowDay w;
+  ui::MessageRecorder messages;
+  for (auto _ : state) {
+    auto form = std::make_unique<viewer::TForm1>();
+    form->Show();
+    ui::ProcessMessages();
+    state.PauseTiming();
+    if (form->ComboBox1.ItemCount() != 1000 || form->ComboBox1.Text() != "2024/06/01") {
+      state.SkipWithError("the day list is not the one expected");
+    }
+    form.reset();
+    state.ResumeTiming();
+  }
+  if (!messages.messages().empty()) state.SkipWithError(messages.texts()[0].c_str());
+}
+BENCHMARK(BM_MainWindowStart)->Unit(benchmark::kMillisecond);
+
+void BM_WindowRacecourseChoice(benchmark::State& state) {
+  WindowDay w;
+  ui::MessageRecorder messages;
+  viewer::TForm1 form;
+  form.Show();
+  for (auto _ : state) {
+    viewer::CheckTrackButton(0);
+    viewer::CheckTrackButton(2);  // 東京, 12 races
+  }
+  if (viewer::GetRaceCaption(12) != "12R") state.SkipWithError("the race buttons are not labelled");
+  if (!messages.messages().empty()) state.SkipWithError(messages.texts()[0].c_str());
+}
+BENCHMARK(BM_WindowRacecourseChoice)->Unit(benchmark::kMillisecond);
+
+void BM_WindowRaceChoice(benchmark::State& state) {
+  WindowDay w;
+  ui::MessageRecorder messages;
+  viewer::TForm1 form;
+  form.Show();
+  viewer::CheckTrackButton(2);
+  for (auto _ : state) {
+    viewer::CheckRaceButton(0);
+    viewer::CheckRaceButton(11);
+    ui::ProcessMessages();
+  }
+  if (viewer::State.ChosenTime2Button != 6) state.SkipWithError("the sixth time is not chosen");
+  if (!messages.messages().empty()) state.SkipWithError(messages.texts()[0].c_str());
+  state.counters["rss_MB"] = StatusMegabytes("VmRSS");
+  state.counters["peak_rss_MB"] = StatusMegabytes("VmHWM");
+}
+BENCHMARK(BM_WindowRaceChoice)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ui::Application application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
