@@ -43,7 +43,7 @@ std::vector<std::string> SplitCsvLine(std::string_view line, std::size_t max_fie
       }
     } else {
       size_t start = p;
-      while (p < n && static_cast<unsigned char>(line[p]) > 32 && line[p] != ',') {
+      while (p<n&& static_cast<unsigned char>(line[p])> 32 && line[p] != ',') {
         p = NextCharPos(line, p);
       }
       if (p > n) p = n;

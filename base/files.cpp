@@ -1,14 +1,15 @@
 #include "base/files.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <dirent.h>
-#include <fcntl.h>
 #include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "base/errors.h"
 
@@ -121,7 +122,8 @@ int32_t FileAgeDos(const std::string& path) {
   std::tm tm{};
   time_t t = st.st_mtime;
   localtime_r(&t, &tm);
-  uint32_t date = static_cast<uint32_t>(((tm.tm_year + 1900 - 1980) << 9) | ((tm.tm_mon + 1) << 5) | tm.tm_mday);
+  uint32_t date = static_cast<uint32_t>(((tm.tm_year + 1900 - 1980) << 9) | ((tm.tm_mon + 1) << 5) |
+                                        tm.tm_mday);
   uint32_t time = static_cast<uint32_t>((tm.tm_hour << 11) | (tm.tm_min << 5) | (tm.tm_sec / 2));
   return static_cast<int32_t>((date << 16) | time);
 }

@@ -1,7 +1,8 @@
 #include "base/sjis.h"
 
-#include <cerrno>
 #include <iconv.h>
+
+#include <cerrno>
 
 namespace base {
 namespace {

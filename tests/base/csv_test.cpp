@@ -32,7 +32,12 @@ const Case kCases[] = {
     {"comma then blanks at end", "a,  ", {"a"}},
     {"text after closing quote starts a field", "\"ab\"cd,e", {"ab", "cd", "e"}},
     {"full-width space does not split", "東京　芝,x", {"東京　芝", "x"}},
-    {"trail byte 0x2C stepped over", "\x81\x2C" "a,b", {"\x81\x2C" "a", "b"}},
+    {"trail byte 0x2C stepped over",
+     "\x81\x2C"
+     "a,b",
+     {"\x81\x2C"
+      "a",
+      "b"}},
     {"trail byte 0x22 inside quotes", "\"\x83\x22 \",b", {"\x83\x22 ", "b"}},
     {"trail byte 0x5C", "\x83\x5C,b", {"\x83\x5C", "b"}},
     {"byte 0 ends the line", std::string("a,b\0,c", 6), {"a", "b"}},

@@ -14,7 +14,9 @@ TEST(Sjis, LeadBytesAreThoseOfCodePage932) {
 }
 
 TEST(Sjis, NextCharStepsOverDoubleByteCharactersWhole) {
-  std::string s = "a\x81\x40" "b\x95";  // a, full-width space, b, a lead byte at the end
+  std::string s =
+      "a\x81\x40"
+      "b\x95";  // a, full-width space, b, a lead byte at the end
   EXPECT_EQ(1u, base::NextCharPos(s, 0));
   EXPECT_EQ(3u, base::NextCharPos(s, 1));
   EXPECT_EQ(4u, base::NextCharPos(s, 3));
@@ -34,13 +36,13 @@ struct RoundTrip {
 
 // The characters where code page 932 differs from plain Shift-JIS tables.
 const RoundTrip kRoundTrips[] = {
-    {"\\", "\x5C"},                      // 0x5C stays a backslash
-    {"\xEF\xBF\xA5", "\x81\x8F"},        // full-width yen sign
-    {"\xE3\x80\x80", "\x81\x40"},        // ideographic space
-    {"\xEF\xBD\xB6\xEF\xBE\x9E", "\xB6\xDE"},  // half-width katakana ka + voiced mark
+    {"\\", "\x5C"},                                    // 0x5C stays a backslash
+    {"\xEF\xBF\xA5", "\x81\x8F"},                      // full-width yen sign
+    {"\xE3\x80\x80", "\x81\x40"},                      // ideographic space
+    {"\xEF\xBD\xB6\xEF\xBE\x9E", "\xB6\xDE"},          // half-width katakana ka + voiced mark
     {"\xE2\x91\xA0\xE2\x91\xB3", "\x87\x40\x87\x53"},  // circled digits 1 and 20
-    {"\xEF\xBD\x9E", "\x81\x60"},        // full-width tilde (wave dash in code page 932)
-    {"\xE2\x80\x9D", "\x81\x68"},        // right double quotation mark
+    {"\xEF\xBD\x9E", "\x81\x60"},  // full-width tilde (wave dash in code page 932)
+    {"\xE2\x80\x9D", "\x81\x68"},  // right double quotation mark
     {"abc", "abc"},
 };
 
@@ -52,8 +54,13 @@ TEST(Sjis, ConvertsBothWaysAsCodePage932) {
 }
 
 TEST(Sjis, BadBytesAreReplacedNotDropped) {
-  EXPECT_EQ("a\xEF\xBF\xBD" "b", base::SjisToUtf8("a\xFF" "b"));
-  EXPECT_EQ("a?b", base::Utf8ToSjis("a\xF0\x9F\x98\x80" "b"));  // an emoji has no code
+  EXPECT_EQ(
+      "a\xEF\xBF\xBD"
+      "b",
+      base::SjisToUtf8("a\xFF"
+                       "b"));
+  EXPECT_EQ("a?b", base::Utf8ToSjis("a\xF0\x9F\x98\x80"
+                                    "b"));  // an emoji has no code
 }
 
 TEST(Sjis, LongTextsConvertWhole) {

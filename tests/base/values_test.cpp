@@ -13,11 +13,22 @@ struct IntCase {
 };
 
 const IntCase kIntCases[] = {
-    {"07", 7},           {"00", 0},          {"12", 12},          {"  5", 5},
-    {"-3", -3},          {"+4", 4},          {"2147483647", 2147483647},
-    {"-2147483648", INT32_MIN},              {"2147483648", std::nullopt},
-    {"99999999999", std::nullopt},           {"", std::nullopt},  {"   ", std::nullopt},
-    {"5 ", std::nullopt}, {"1a", std::nullopt}, {"A", std::nullopt}, {"-", std::nullopt},
+    {"07", 7},
+    {"00", 0},
+    {"12", 12},
+    {"  5", 5},
+    {"-3", -3},
+    {"+4", 4},
+    {"2147483647", 2147483647},
+    {"-2147483648", INT32_MIN},
+    {"2147483648", std::nullopt},
+    {"99999999999", std::nullopt},
+    {"", std::nullopt},
+    {"   ", std::nullopt},
+    {"5 ", std::nullopt},
+    {"1a", std::nullopt},
+    {"A", std::nullopt},
+    {"-", std::nullopt},
     {"00000012345", 12345},
 };
 
@@ -80,7 +91,10 @@ TEST(FixedRecord, FieldsAreLittleEndianAtTheirOffsets) {
 TEST(FixedRecord, ShortStringsAreCutToTheirCapacity) {
   std::string rec(10, 'x');
   base::PutShortString(rec, 1, 5, "ab");
-  EXPECT_EQ(std::string("x\x02" "ab\0\0\0xx", 9), rec.substr(0, 9));
+  EXPECT_EQ(std::string("x\x02"
+                        "ab\0\0\0xx",
+                        9),
+            rec.substr(0, 9));
   EXPECT_EQ("ab", base::GetShortString(rec, 1, 5));
   base::PutShortString(rec, 1, 5, "東京都");  // six bytes: cut inside the third character
   EXPECT_EQ(5, rec[1]);

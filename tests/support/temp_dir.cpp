@@ -1,8 +1,8 @@
 #include "tests/support/temp_dir.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <stdexcept>
-#include <cstdlib>
 
 namespace testsupport {
 
