@@ -5,13 +5,14 @@
 #include "base/csv.h"
 #include "fetch/pricepull/OddsLines.h"
 #include "tests/pricepull/sample_odds_records.h"
+#include "tests/records/line_checks.h"
 #include "tests/support/record_builder.h"
 #include "tests/support/sjis_assert.h"
 
 namespace {
 
 using Fields = std::vector<std::string>;
-using Formatter = records::LineResult (*)(std::string_view);
+using linechecks::Formatter;
 
 Fields LineFields(Formatter format, std::string_view record) {
   records::LineResult result = format(record);
@@ -293,21 +294,8 @@ TEST(OddsLineFaults, RandomRecordsGiveWholeLinesOrReasons) {
 // Any bytes at all: a line or a reason, never a read past the record.
 TEST(OddsLineFaults, AnyBytesGiveALineOrAReason) {
   std::mt19937 rng(20160523);
-  auto pick = [&rng](int low, int high) {
-    return std::uniform_int_distribution<int>(low, high)(rng);
-  };
   for (const auto& kind : kKinds) {
-    const std::string sample = kind.sample().str();
-    for (int i = 0; i < 2000; ++i) {
-      std::string record =
-          sample.substr(0, static_cast<size_t>(pick(0, static_cast<int>(sample.size()))));
-      for (int k = pick(0, 60); k > 0 && !record.empty(); --k) {
-        record[static_cast<size_t>(pick(0, static_cast<int>(record.size()) - 1))] =
-            static_cast<char>(pick(0, 255));
-      }
-      records::LineResult result = kind.format(record);
-      EXPECT_NE(result.ok(), result.line.empty()) << kind.name;
-    }
+    linechecks::ExpectLineOrReasonForAnyBytes(kind.name, kind.format, kind.sample().str(), 60, rng);
   }
 }
 

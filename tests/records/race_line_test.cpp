@@ -2,6 +2,7 @@
 
 #include "base/csv.h"
 #include "fetch/records/DayLines.h"
+#include "tests/records/line_checks.h"
 #include "tests/records/sample_records.h"
 #include "tests/support/sjis_assert.h"
 
@@ -25,13 +26,7 @@ TEST(RaceLine, SampleRecord) {
       result.line);
 }
 
-// One change to the sample record and the field it must give.
-struct FieldCase {
-  int position;
-  const char* chars;
-  int field;
-  const char* text;
-};
+using linechecks::FieldCase;
 
 const FieldCase kFieldCases[] = {
     {612, "000", 6, " "},
@@ -54,12 +49,7 @@ const FieldCase kFieldCases[] = {
 };
 
 TEST(RaceLine, FieldsFromTheirCharacters) {
-  for (const auto& c : kFieldCases) {
-    Fields fields = RaceFields(samples::RaceRecord().Set(c.position, c.chars));
-    ASSERT_EQ(18u, fields.size()) << c.position;
-    EXPECT_SJIS_EQ(c.text, fields[c.field])
-        << "characters from " << c.position << " \"" << c.chars << "\", field " << c.field;
-  }
+  linechecks::ExpectFieldCases(records::FormatRaceLine, samples::RaceRecord, 18, kFieldCases);
 }
 
 TEST(RaceLine, BlankFieldsAreQuoted) {

@@ -2,12 +2,11 @@
 
 #include "base/csv.h"
 #include "fetch/records/DayLines.h"
+#include "tests/records/line_checks.h"
 #include "tests/records/sample_records.h"
 #include "tests/support/sjis_assert.h"
 
 namespace {
-
-using Fields = std::vector<std::string>;
 
 TEST(RunnerLine, SampleRecord) {
   records::LineResult result = records::FormatRunnerLine(samples::RunnerRecord());
@@ -20,12 +19,7 @@ TEST(RunnerLine, SampleRecord) {
   EXPECT_EQ(33u, base::SplitCsvLine(result.line).size());
 }
 
-struct FieldCase {
-  int position;
-  const char* chars;
-  int field;
-  const char* text;
-};
+using linechecks::FieldCase;
 
 const FieldCase kFieldCases[] = {
     {79, "1", 8, "牡"},
@@ -59,15 +53,7 @@ const FieldCase kFieldCases[] = {
 };
 
 TEST(RunnerLine, FieldsFromTheirCharacters) {
-  for (const auto& c : kFieldCases) {
-    records::LineResult result =
-        records::FormatRunnerLine(samples::RunnerRecord().Set(c.position, c.chars));
-    ASSERT_TRUE(result.ok()) << result.error;
-    Fields fields = base::SplitCsvLine(result.line);
-    ASSERT_EQ(33u, fields.size());
-    EXPECT_SJIS_EQ(c.text, fields[c.field])
-        << "characters from " << c.position << " \"" << c.chars << "\", field " << c.field;
-  }
+  linechecks::ExpectFieldCases(records::FormatRunnerLine, samples::RunnerRecord, 33, kFieldCases);
 }
 
 TEST(RunnerLine, HorseNameWithoutInnerSpaceIsNotQuoted) {
