@@ -18,7 +18,6 @@ namespace {
 
 using fetchtest::CallRecorder;
 using fetchtest::RecordingView;
-using testsupport::TempDir;
 using testsupport::WriteFile;
 
 constexpr char kDay[] = "20160305";
@@ -26,14 +25,9 @@ constexpr char kRaceFile[] = "jv_data/20160305/DG160305.CSV";
 constexpr char kRunnerFile[] = "jv_data/20160305/DE160305.CSV";
 constexpr char kPayoffFile[] = "jv_data/20160305/DH160305.CSV";
 
-class CardFetch : public ::testing::Test {
+class CardFetch : public fetchtest::RecordedFetchTest {
  protected:
-  CardFetch() : day(fetchtest::MakeDayRecords({2016, 3, 5}, 2, '2', '1')) {
-    base::MakeDirs(work());
-  }
-
-  std::string data() const { return dir / "jvlink"; }
-  std::string work() const { return dir / "work"; }
+  CardFetch() : day(fetchtest::MakeDayRecords({2016, 3, 5}, 2, '2', '1')) {}
 
   // One recorded file of the day's card.
   void AddFile(const std::string& name, const std::vector<std::string>& records) {
@@ -47,27 +41,16 @@ class CardFetch : public ::testing::Test {
       AddFile("race" + std::to_string(i) + ".txt", records);
     }
   }
-  void Faults(const std::string& lines) { WriteFile(data() + "/faults.csv", lines); }
 
   // The main window's show handler up to the dialog, then the dialog.
   std::optional<RunEnd> Run(const std::string& key = kDay) {
     testsupport::ScopedCurrentDir cd(work());
-    jv = std::make_unique<jvlink::RecordedJVLink>(data());
-    calls = std::make_unique<CallRecorder>(*jv);
+    Connect();
     if (!InitJVLink(*calls, view) || !CheckKey(key, view)) return std::nullopt;
     return RunReadingDialog(*calls, view, key);
   }
 
-  std::string Output(const std::string& path) const {
-    return base::ReadFileBytes(work() + "/" + path);
-  }
-  bool Exists(const std::string& path) const { return base::PathExists(work() + "/" + path); }
-
-  TempDir dir;
   std::vector<fetchtest::RaceRecords> day;
-  std::unique_ptr<jvlink::RecordedJVLink> jv;
-  std::unique_ptr<CallRecorder> calls;
-  RecordingView view;
 };
 
 TEST_F(CardFetch, WritesTheDayFilesOfTheWholeCard) {

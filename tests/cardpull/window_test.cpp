@@ -6,40 +6,20 @@
 
 #include "base/files.h"
 #include "fetch/cardpull/Unit1.h"
-#include "fetch/common/Component.h"
-#include "fetch/jvlink/RecordedJVLink.h"
 #include "tests/storepull/fetch_fakes.h"
 #include "tests/storepull/sample_card.h"
+#include "tests/storepull/window_fixture.h"
 #include "tests/support/sjis_assert.h"
 #include "tests/support/temp_dir.h"
-#include "ui/message_box.h"
 
 namespace cardpull {
 namespace {
 
-using testsupport::TempDir;
 using testsupport::WriteFile;
 
-struct StandIn {
-  explicit StandIn(const std::string& folder) : jv(folder, fetch::ShowComponentDialog) {}
-  jvlink::RecordedJVLink jv;
-};
-// The stand-in, its calls recorded, with a look at the windows at the open and every read.
-class WatchedJVLink : private StandIn, public fetchtest::CallRecorder {
- public:
-  explicit WatchedJVLink(const std::string& folder) : StandIn(folder), CallRecorder(jv) {}
-  int JVRTOpen(const std::string& spec, const std::string& key) override {
-    if (on_open) on_open();
-    return CallRecorder::JVRTOpen(spec, key);
-  }
-  int JVRead(std::string& buffer, int size, std::string& file_name) override {
-    if (on_read) on_read();
-    return CallRecorder::JVRead(buffer, size, file_name);
-  }
-  std::function<void()> on_open, on_read;
-};
+using fetchtest::WatchedJVLink;
 
-class CardPullWindow : public ::testing::Test {
+class CardPullWindow : public fetchtest::FetchWindowTest<TfrmMain> {
  protected:
   CardPullWindow() : day(fetchtest::MakeDayRecords({2016, 3, 5}, 2, '2', '1')) {
     for (std::size_t i = 0; i < day.size(); ++i) {
@@ -54,30 +34,18 @@ class CardPullWindow : public ::testing::Test {
   // The window as the program makes it for the argument; the show handler runs the fetch.
   TfrmMain& Show(const std::string& argument = "20160305",
                  std::function<void(WatchedJVLink&, TfrmMain&)> watch = {}) {
-    auto jv = std::make_unique<WatchedJVLink>(dir / "jvlink");
-    calls = jv.get();
-    form = std::make_unique<TfrmMain>(std::move(jv), argument);
+    form = std::make_unique<TfrmMain>(Watched(), argument);
     if (watch) watch(*calls, *form);
     form->Show();
     return *form;
   }
-  std::string Work(const std::string& path) const { return dir / ("work/" + path); }
   std::string Races() const {
     std::string out;
     for (const auto& r : day) out += fetchtest::RaceLineBytes(r.race);
     return out;
   }
-  static std::string Made(const std::string& folder) {
-    base::MakeDirs(folder);
-    return folder;
-  }
 
-  TempDir dir;
-  testsupport::ScopedCurrentDir cd{Made(dir / "work")};
   std::vector<fetchtest::RaceRecords> day;
-  ui::MessageRecorder messages;
-  std::unique_ptr<TfrmMain> form;
-  WatchedJVLink* calls = nullptr;
 };
 
 TEST_F(CardPullWindow, ShownWindowFetchesTheCardInAModalDialog) {

@@ -2,13 +2,19 @@
 // and around the component: a view that records what is shown, in order, and a JVLink
 // that records the calls it passes on. The cardpull and pricepull tests use them too.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "base/dates.h"
+#include "base/files.h"
 #include "fetch/jvlink/JVLink.h"
+#include "fetch/jvlink/RecordedJVLink.h"
 #include "fetch/storepull/StoredFetch.h"
+#include "tests/support/temp_dir.h"
 
 namespace fetchtest {
 
@@ -129,6 +135,35 @@ class CallRecorder : public jvlink::JVLink {
 
  private:
   jvlink::JVLink& inner_;
+};
+
+// The fixture of the call-sequence tests: the recorded data in dir/jvlink, the program's
+// current directory dir/work (made), the stand-in of a run with its calls recorded, and
+// the recording view.
+class RecordedFetchTest : public ::testing::Test {
+ protected:
+  RecordedFetchTest() { base::MakeDirs(work()); }
+
+  std::string data() const { return dir / "jvlink"; }
+  std::string work() const { return dir / "work"; }
+  void Faults(const std::string& lines) { testsupport::WriteFile(data() + "/faults.csv", lines); }
+
+  // A fresh stand-in over the recorded data for the next run; `calls` passes calls on to it.
+  CallRecorder& Connect() {
+    jv = std::make_unique<jvlink::RecordedJVLink>(data());
+    calls = std::make_unique<CallRecorder>(*jv);
+    return *calls;
+  }
+
+  std::string Output(const std::string& path) const {
+    return base::ReadFileBytes(work() + "/" + path);
+  }
+  bool Exists(const std::string& path) const { return base::PathExists(work() + "/" + path); }
+
+  testsupport::TempDir dir;
+  std::unique_ptr<jvlink::RecordedJVLink> jv;
+  std::unique_ptr<CallRecorder> calls;
+  RecordingView view;
 };
 
 }  // namespace fetchtest

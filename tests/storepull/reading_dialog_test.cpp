@@ -19,19 +19,14 @@ namespace {
 
 using fetchtest::CallRecorder;
 using fetchtest::RecordingView;
-using testsupport::TempDir;
 using testsupport::WriteFile;
 
-class ReadingDialog : public ::testing::Test {
+class ReadingDialog : public fetchtest::RecordedFetchTest {
  protected:
   ReadingDialog() {
-    base::MakeDirs(work());
     base::SetClock([] { return base::DateTime{{2016, 6, 1}, 12, 0, 0}; });
   }
   ~ReadingDialog() override { base::SetClock({}); }
-
-  std::string data() const { return dir / "jvlink"; }
-  std::string work() const { return dir / "work"; }
 
   // A recorded file of the stored "RACE" data, in delivery order.
   void AddFile(const std::string& name, const std::string& stamp,
@@ -40,29 +35,18 @@ class ReadingDialog : public ::testing::Test {
     WriteFile(data() + "/stored/RACE/files.csv", files_csv);
     WriteFile(data() + "/stored/RACE/" + name, fetchtest::RecordLines(records));
   }
-  void Faults(const std::string& lines) { WriteFile(data() + "/faults.csv", lines); }
 
   // The start button with the picker at `start`, then the dialog (when JVInit succeeded).
   std::optional<RunEnd> Run(const base::Date& start = {2016, 1, 1},
                             const ReadingOptions& options = {}) {
     testsupport::ScopedCurrentDir cd(work());
-    jv = std::make_unique<jvlink::RecordedJVLink>(data());
-    calls = std::make_unique<CallRecorder>(*jv);
+    Connect();
     std::optional<FetchRequest> request = StartFetch(*calls, view, start, resume_stamp);
     if (!request) return std::nullopt;
     return RunReadingDialog(*calls, view, *request, resume_stamp, options);
   }
 
-  std::string Output(const std::string& path) const {
-    return base::ReadFileBytes(work() + "/" + path);
-  }
-  bool Exists(const std::string& path) const { return base::PathExists(work() + "/" + path); }
-
-  TempDir dir;
   std::string files_csv;
-  std::unique_ptr<jvlink::RecordedJVLink> jv;
-  std::unique_ptr<CallRecorder> calls;
-  RecordingView view;
   std::string resume_stamp;
 };
 

@@ -7,37 +7,21 @@
 
 #include "base/errors.h"
 #include "base/files.h"
-#include "fetch/common/Component.h"
-#include "fetch/jvlink/RecordedJVLink.h"
 #include "fetch/storepull/Unit1.h"
 #include "tests/storepull/fetch_fakes.h"
 #include "tests/storepull/sample_card.h"
+#include "tests/storepull/window_fixture.h"
 #include "tests/support/sjis_assert.h"
 #include "tests/support/temp_dir.h"
-#include "ui/message_box.h"
 
 namespace storepull {
 namespace {
 
-using testsupport::TempDir;
 using testsupport::WriteFile;
 
-// The stand-in, its calls recorded, with a look at the windows at every JVRead.
-struct StandIn {
-  explicit StandIn(const std::string& folder) : jv(folder, fetch::ShowComponentDialog) {}
-  jvlink::RecordedJVLink jv;
-};
-class WatchedJVLink : private StandIn, public fetchtest::CallRecorder {
- public:
-  explicit WatchedJVLink(const std::string& folder) : StandIn(folder), CallRecorder(jv) {}
-  int JVRead(std::string& buffer, int size, std::string& file_name) override {
-    if (on_read) on_read();
-    return CallRecorder::JVRead(buffer, size, file_name);
-  }
-  std::function<void()> on_read;
-};
+using fetchtest::WatchedJVLink;
 
-class StorePullWindow : public ::testing::Test {
+class StorePullWindow : public fetchtest::FetchWindowTest<TfrmMain> {
  protected:
   StorePullWindow() : day(fetchtest::MakeDayRecords({2016, 5, 14}, 2)) {
     base::SetClock([] { return base::DateTime{{2016, 6, 1}, 12, 0, 0}; });
@@ -58,14 +42,11 @@ class StorePullWindow : public ::testing::Test {
 
   // The main window, shown as the program shows it.
   TfrmMain& Start() {
-    auto jv = std::make_unique<WatchedJVLink>(dir / "jvlink");
-    calls = jv.get();
-    form = std::make_unique<TfrmMain>(std::move(jv));
+    form = std::make_unique<TfrmMain>(Watched());
     form->reading_options.poll_milliseconds = 1;
     form->Show();
     return *form;
   }
-  std::string Work(const std::string& path) const { return dir / ("work/" + path); }
   std::vector<std::string> Opens() const {
     std::vector<std::string> out;
     for (const std::string& c : calls->Outline()) {
@@ -74,17 +55,7 @@ class StorePullWindow : public ::testing::Test {
     return out;
   }
 
-  static std::string Made(const std::string& folder) {
-    base::MakeDirs(folder);
-    return folder;
-  }
-
-  TempDir dir;
-  testsupport::ScopedCurrentDir cd{Made(dir / "work")};
   std::vector<fetchtest::RaceRecords> day;
-  ui::MessageRecorder messages;
-  std::unique_ptr<TfrmMain> form;
-  WatchedJVLink* calls = nullptr;
 };
 
 TEST_F(StorePullWindow, FirstStartShowsOneMonthBackAndFetchesFromThatDay) {

@@ -21,7 +21,6 @@ namespace {
 
 using fetchtest::CallRecorder;
 using fetchtest::RecordingView;
-using testsupport::TempDir;
 using testsupport::WriteFile;
 
 constexpr char kDay[] = "20160305";
@@ -33,7 +32,7 @@ struct RaceOdds {
   int announcements = 0;
 };
 
-class OddsFetch : public ::testing::Test {
+class OddsFetch : public fetchtest::RecordedFetchTest {
  protected:
   OddsFetch() {
     sampledata::SampleOptions options;
@@ -55,11 +54,7 @@ class OddsFetch : public ::testing::Test {
         odds[key].jr += FormatQuinellaOddsLine(f.bytes).line + "\r\n";
       }
     }
-    base::MakeDirs(work());
   }
-
-  std::string data() const { return dir / "jvlink"; }
-  std::string work() const { return dir / "work"; }
 
   // The day's RaceFile, as cardpull writes it.
   void WriteRaceFile() {
@@ -69,30 +64,20 @@ class OddsFetch : public ::testing::Test {
     }
     WriteFile(work() + "/" + kRaceFile, lines);
   }
-  void Faults(const std::string& lines) { WriteFile(data() + "/faults.csv", lines); }
 
   RunEnd Run(const std::string& argument = kDay) {
     testsupport::ScopedCurrentDir cd(work());
-    jv = std::make_unique<jvlink::RecordedJVLink>(data());
-    calls = std::make_unique<CallRecorder>(*jv);
+    Connect();
     return RunOddsFetch(*calls, view, argument);
   }
 
-  std::string Output(const std::string& path) const {
-    return base::ReadFileBytes(work() + "/" + path);
-  }
-  bool Exists(const std::string& path) const { return base::PathExists(work() + "/" + path); }
   static std::string Path(const std::string& key, const char* prefix) {
     return OddsFilePath(key, prefix);
   }
 
-  TempDir dir;
   sampledata::SampleData sample;
   std::vector<std::string> keys;
   std::map<std::string, RaceOdds> odds;
-  std::unique_ptr<jvlink::RecordedJVLink> jv;
-  std::unique_ptr<CallRecorder> calls;
-  RecordingView view;
 };
 
 TEST_F(OddsFetch, WritesTheOddsFilesOfEveryRaceOfTheDay) {

@@ -6,39 +6,24 @@
 #include <memory>
 
 #include "base/files.h"
-#include "fetch/common/Component.h"
-#include "fetch/jvlink/RecordedJVLink.h"
 #include "fetch/pricepull/OddsFetch.h"
 #include "fetch/pricepull/Unit1.h"
 #include "tests/storepull/fetch_fakes.h"
 #include "tests/storepull/sample_card.h"
+#include "tests/storepull/window_fixture.h"
 #include "tests/support/sjis_assert.h"
 #include "tests/support/temp_dir.h"
 #include "tools/sampledata/sample_data.h"
 #include "ui/application.h"
-#include "ui/message_box.h"
 
 namespace pricepull {
 namespace {
 
-using testsupport::TempDir;
 using testsupport::WriteFile;
 
-struct StandIn {
-  explicit StandIn(const std::string& folder) : jv(folder, fetch::ShowComponentDialog) {}
-  jvlink::RecordedJVLink jv;
-};
-class WatchedJVLink : private StandIn, public fetchtest::CallRecorder {
- public:
-  explicit WatchedJVLink(const std::string& folder) : StandIn(folder), CallRecorder(jv) {}
-  int JVRead(std::string& buffer, int size, std::string& file_name) override {
-    if (on_read) on_read();
-    return CallRecorder::JVRead(buffer, size, file_name);
-  }
-  std::function<void()> on_read;
-};
+using fetchtest::WatchedJVLink;
 
-class PricePullWindow : public ::testing::Test {
+class PricePullWindow : public fetchtest::FetchWindowTest<TForm1> {
  protected:
   PricePullWindow() {
     sampledata::SampleOptions options;
@@ -58,24 +43,12 @@ class PricePullWindow : public ::testing::Test {
   }
 
   TForm1& Make(const std::string& argument = "20160305") {
-    auto jv = std::make_unique<WatchedJVLink>(dir / "jvlink");
-    calls = jv.get();
-    form = std::make_unique<TForm1>(std::move(jv), argument);
+    form = std::make_unique<TForm1>(Watched(), argument);
     return *form;
   }
-  std::string Work(const std::string& path) const { return dir / ("work/" + path); }
   bool Exists(const std::string& path) const { return base::PathExists(Work(path)); }
-  static std::string Made(const std::string& folder) {
-    base::MakeDirs(folder);
-    return folder;
-  }
 
-  TempDir dir;
-  testsupport::ScopedCurrentDir cd{Made(dir / "work")};
   std::vector<std::string> keys;
-  ui::MessageRecorder messages;
-  std::unique_ptr<TForm1> form;
-  WatchedJVLink* calls = nullptr;
 };
 
 TEST_F(PricePullWindow, ActivationRunsTheWholeFetch) {
