@@ -25,6 +25,7 @@
 #include "fetch/pricepull/OddsLines.h"
 #include "fetch/records/DayLines.h"
 #include "fetch/storepull/Unit1.h"
+#include "tests/e2e/expected_files.h"
 #include "tests/support/sjis_assert.h"
 #include "tests/support/temp_dir.h"
 #include "tools/sampledata/sample_data.h"
@@ -87,7 +88,7 @@ class Child {
 };
 
 // The files a run must leave, relative to the current directory, with their bytes.
-using Files = std::map<std::string, std::string>;
+using expectedfiles::Files;
 
 std::string Read(const std::string& path) {
   return base::FileExists(path) ? base::ReadFileBytes(path) : std::string("<missing>");
@@ -128,54 +129,6 @@ class EndToEnd : public ::testing::Test {
   std::string work() const { return dir / "work"; }
   std::string runtime() const { return dir / "runtime"; }
 
-  // The recorded files under a folder of the data set, in the order of their names.
-  std::vector<const sampledata::SampleFile*> FilesIn(const std::string& folder) const {
-    std::vector<const sampledata::SampleFile*> out;
-    for (const auto& f : sample.files) {
-      if (f.path.compare(0, folder.size() + 1, folder + "/") == 0) out.push_back(&f);
-    }
-    std::sort(out.begin(), out.end(), [](auto* a, auto* b) { return a->path < b->path; });
-    return out;
-  }
-
-  // The day files of the race day's card: every record of the "0B15" data by its kind.
-  Files CardFiles() const {
-    std::string dg, de, dh;
-    for (const auto* f : FilesIn(std::string("realtime/0B15/") + kDay)) {
-      for (const std::string& record : base::SplitLines(f->bytes)) {
-        std::string delivered = record + "\r\n";
-        std::string kind = record.substr(0, 2);
-        if (kind == "RA") dg += records::FormatRaceLine(delivered).line + "\r\n";
-        if (kind == "SE") de += records::FormatRunnerLine(delivered).line + "\r\n";
-        if (kind == "HR") dh += records::FormatPayoffLine(delivered).line + "\r\n";
-      }
-    }
-    return {{"jv_data/20160326/DG160326.CSV", dg},
-            {"jv_data/20160326/DE160326.CSV", de},
-            {"jv_data/20160326/DH160326.CSV", dh}};
-  }
-
-  // The odds files of every race of the day: one line per recorded announcement.
-  Files OddsFiles() const {
-    Files out;
-    for (const sampledata::Race& race : sample.races) {
-      std::string name = pricepull::OddsFileName(race.Key());
-      std::string jd, jw, jr;
-      for (const auto* f : FilesIn("realtime/0B41/" + race.Key())) {
-        jd += pricepull::FormatWinPlaceOddsLine(f->bytes).line + "\r\n";
-        jw += pricepull::FormatBracketOddsLine(f->bytes).line + "\r\n";
-      }
-      for (const auto* f : FilesIn("realtime/0B42/" + race.Key())) {
-        jr += pricepull::FormatQuinellaOddsLine(f->bytes).line + "\r\n";
-      }
-      if (jd.empty()) continue;  // no announcement yet: no files
-      out["jv_data/20160326/JD" + name] = jd;
-      out["jv_data/20160326/JW" + name] = jw;
-      out["jv_data/20160326/JR" + name] = jr;
-    }
-    return out;
-  }
-
   // The day files of the stored data: each day's records of its kind, from the files of
   // that day; records of other days are not that day's.
   Files StoredFiles() const {
@@ -186,7 +139,7 @@ class EndToEnd : public ::testing::Test {
     Files out;
     for (const auto& [day, day_keys] : keys) {
       std::string dg, de, dh;
-      for (const auto* f : FilesIn("stored/RACE")) {
+      for (const auto* f : expectedfiles::FilesIn(sample, "stored/RACE")) {
         if (f->path.find(day) == std::string::npos) continue;
         for (const std::string& record : base::SplitLines(f->bytes)) {
           if (!day_keys.count(record.substr(11, 16))) continue;
@@ -217,7 +170,7 @@ class EndToEnd : public ::testing::Test {
 };
 
 TEST_F(EndToEnd, CardpullThenPricepullLeaveTheDayFilesAndTheOddsFiles) {
-  Files card = CardFiles();
+  Files card = expectedfiles::CardFiles(sample, kDay);
   ASSERT_FALSE(card.begin()->second.empty());
   {
     Child cardpull(VANTREL_CARDPULL, {kDay}, work(), env);
@@ -228,7 +181,7 @@ TEST_F(EndToEnd, CardpullThenPricepullLeaveTheDayFilesAndTheOddsFiles) {
   }
   ExpectFiles(card);
 
-  Files odds = OddsFiles();
+  Files odds = expectedfiles::OddsFiles(sample, kDay, expectedfiles::Unannounced::kNoFiles);
   ASSERT_GE(odds.size(), 3u);
   {
     Child pricepull(VANTREL_PRICEPULL, {kDay}, work(), env);

@@ -16,6 +16,7 @@
 #include "base/csv.h"
 #include "fetch/pricepull/OddsLines.h"
 #include "fetch/records/DayLines.h"
+#include "tests/e2e/expected_files.h"
 #include "tests/support/sjis_assert.h"
 #include "tests/viewer/viewer_window.h"
 #include "tools/sampledata/sample_data.h"
@@ -29,8 +30,8 @@
 
 namespace {
 
+using expectedfiles::Files;
 using viewer::State;
-using Files = std::map<std::string, std::string>;
 
 constexpr char kDay[] = "20160326";
 
@@ -91,52 +92,6 @@ class ViewerEndToEnd : public viewertest::ViewerWindowTest {
     return complete;
   }
 
-  std::vector<const sampledata::SampleFile*> FilesIn(const std::string& folder) const {
-    std::vector<const sampledata::SampleFile*> out;
-    for (const auto& f : sample.files) {
-      if (f.path.compare(0, folder.size() + 1, folder + "/") == 0) out.push_back(&f);
-    }
-    std::sort(out.begin(), out.end(), [](auto* a, auto* b) { return a->path < b->path; });
-    return out;
-  }
-
-  // The day files of the card, each record formatted as cardpull formats it.
-  Files CardFiles() const {
-    std::string dg, de, dh;
-    for (const auto* f : FilesIn(std::string("realtime/0B15/") + kDay)) {
-      for (const std::string& record : base::SplitLines(f->bytes)) {
-        const std::string delivered = record + "\r\n";
-        const std::string kind = record.substr(0, 2);
-        if (kind == "RA") dg += records::FormatRaceLine(delivered).line + "\r\n";
-        if (kind == "SE") de += records::FormatRunnerLine(delivered).line + "\r\n";
-        if (kind == "HR") dh += records::FormatPayoffLine(delivered).line + "\r\n";
-      }
-    }
-    return {{"jv_data/20160326/DG160326.CSV", dg},
-            {"jv_data/20160326/DE160326.CSV", de},
-            {"jv_data/20160326/DH160326.CSV", dh}};
-  }
-
-  // The odds files of every race, one line per recorded announcement.
-  Files OddsFiles() const {
-    Files out;
-    for (const sampledata::Race& race : sample.races) {
-      const std::string name = pricepull::OddsFileName(race.Key());
-      std::string jd, jw, jr;
-      for (const auto* f : FilesIn("realtime/0B41/" + race.Key())) {
-        jd += pricepull::FormatWinPlaceOddsLine(f->bytes).line + "\r\n";
-        jw += pricepull::FormatBracketOddsLine(f->bytes).line + "\r\n";
-      }
-      for (const auto* f : FilesIn("realtime/0B42/" + race.Key())) {
-        jr += pricepull::FormatQuinellaOddsLine(f->bytes).line + "\r\n";
-      }
-      out["jv_data/20160326/JD" + name] = jd;
-      out["jv_data/20160326/JW" + name] = jw;
-      out["jv_data/20160326/JR" + name] = jr;
-    }
-    return out;
-  }
-
   sampledata::SampleData sample;
 };
 
@@ -147,10 +102,14 @@ TEST_F(ViewerEndToEnd, CardpullAndPricepullThenEveryRaceOfTheDay) {
   ASSERT_EQ(Texts(), std::vector<std::string>{viewer::kNoRaceFileMessage});
   messages.Clear();
 
-  ASSERT_TRUE(RunUntilComplete(form->Button3, CardFiles())) << "cardpull wrote no full card";
+  ASSERT_TRUE(RunUntilComplete(form->Button3, expectedfiles::CardFiles(sample, kDay)))
+      << "cardpull wrote no full card";
   EXPECT_EQ(base::ReadFileBytes(run + "/cardpull.args"), "20160326\n");
   form->ComboBox1.Pick(0);  // the racecourses of the fetched card
-  ASSERT_TRUE(RunUntilComplete(form->Button2, OddsFiles())) << "pricepull wrote no full odds";
+  ASSERT_TRUE(RunUntilComplete(
+      form->Button2,
+      expectedfiles::OddsFiles(sample, kDay, expectedfiles::Unannounced::kEmptyFiles)))
+      << "pricepull wrote no full odds";
   EXPECT_EQ(base::ReadFileBytes(run + "/pricepull.args"), "20160326\n");
   EXPECT_TRUE(form->Enabled());
   EXPECT_FALSE(form->Topmost());
