@@ -88,6 +88,80 @@ TEST(SampleData, AnnouncementsRunFromTheEveningBeforeToThePost) {
   }
 }
 
+// The first odds of the main race (race 11) come on the morning before, at or before 12:00,
+// so the viewer shows its previous-day odds times; the other races' come after 12:00 of the
+// day before. The main race's day-before odds run past 10:00 and past the close at 17:00,
+// the two times at which the viewer takes that day's odds.
+TEST(SampleData, TheMainRaceIsSoldFromTheMorningBefore) {
+  const SampleData& data = Data();
+  int main_races = 0;
+  for (const Race& race : data.races) {
+    SCOPED_TRACE(race.Key());
+    std::vector<std::string> win = RecordsUnder(data, "realtime/0B41/" + race.Key() + "/");
+    ASSERT_FALSE(win.empty());
+    std::string first(Chars(win.front(), 28, 35));  // mmddhhmm
+    EXPECT_EQ("0309", first.substr(0, 4));
+    if (race.number != 11) {
+      EXPECT_GT(first.substr(4), "1200");
+      continue;
+    }
+    ++main_races;
+    EXPECT_LE(first.substr(4), "1200");
+    bool after_ten = false, after_close = false;
+    for (const std::string& record : win) {
+      std::string at(Chars(record, 28, 35));
+      if (at.substr(0, 4) != "0309") continue;
+      EXPECT_LE(at.substr(4), "1705") << "the day before's sale has closed";
+      after_ten = after_ten || (at.substr(4) > "1000" && at.substr(4) <= "1700");
+      after_close = after_close || at.substr(4) > "1700";
+    }
+    EXPECT_TRUE(after_ten);
+    EXPECT_TRUE(after_close);
+  }
+  EXPECT_GE(main_races, 2);
+  for (int seed = 1; seed <= 5; ++seed) {
+    Race race = data.races[10];
+    ASSERT_EQ(11, race.number);
+    Rng rng(static_cast<uint64_t>(seed));
+    std::vector<base::DateTime> times = AnnouncementTimes(race, rng);
+    EXPECT_EQ((base::DateTime{{2024, 3, 9}, 10, 0, 0}), times.front());
+    EXPECT_EQ((base::DateTime{race.day, race.post_hour, race.post_minute, 0}), times.back());
+    EXPECT_TRUE(std::find(times.begin(), times.end(), base::DateTime{race.day, 7, 30, 0}) !=
+                times.end())
+        << "race-day sale from 07:30 as for the other races";
+  }
+}
+
+// The racecourses of a race day are those that usually race in its month, the main
+// meetings first when only two race.
+TEST(SampleData, RacecoursesFollowTheSeason) {
+  const std::vector<std::vector<int>> season = {{6, 8, 7}, {5, 8, 10}, {6, 9, 7}, {6, 9, 3},
+                                                {5, 8, 4}, {5, 9, 2},  {3, 7, 2}, {4, 10, 1},
+                                                {6, 9, 1}, {5, 8, 4},  {5, 8, 3}, {6, 9, 7}};
+  for (int month = 1; month <= 12; ++month) {
+    for (int courses : {0, 2, 3}) {
+      for (uint64_t seed : {3u, 4u}) {
+        SampleOptions o;
+        o.race_day = base::Date{2023, month, 12};
+        o.now = base::DateTime{{2023, month, 1}, 0, 0, 0};
+        o.seed = seed;
+        o.courses = courses;
+        o.races_per_course = 1;
+        o.stored_days = 0;
+        SampleData data = MakeSampleData(o);
+        std::vector<int> got;
+        for (const Race& race : data.races) got.push_back(race.course);
+        std::size_t count = courses ? static_cast<std::size_t>(courses) : got.size();
+        ASSERT_GE(count, 2u);
+        std::vector<int> want(season[month - 1].begin(),
+                              season[month - 1].begin() + static_cast<long>(count));
+        std::sort(want.begin(), want.end());
+        EXPECT_EQ(want, got) << "month " << month << ", courses " << courses << ", seed " << seed;
+      }
+    }
+  }
+}
+
 TEST(SampleData, OddsRecordsComeInTimeOrderUpToPostOrNow) {
   const SampleData& data = Data();
   const base::DateTime now = *Options().now;
@@ -170,8 +244,19 @@ TEST(SampleData, PairOddsAgreeWithTheWinOdds) {
         share[static_cast<std::size_t>(j - 1)] += v;
       }
     }
+    // Two horses may share the lowest win odds, so the favourite is any horse holding them.
     int top = static_cast<int>(std::max_element(share.begin(), share.end()) - share.begin());
-    EXPECT_EQ(horses[0], top + 1);
+    EXPECT_EQ(m.win[static_cast<std::size_t>(horses[0] - 1)], m.win[static_cast<std::size_t>(top)])
+        << "horse " << top + 1 << " has the largest share but not the lowest win odds";
+    // Where the win odds are clearly apart (5 % or more), the shorter-priced horse has the
+    // larger share; closer than that, the rounding of the odds to tenths may decide.
+    for (std::size_t x = 0; x < share.size(); ++x) {
+      for (std::size_t y = 0; y < share.size(); ++y) {
+        if (m.win[x] * 105 <= m.win[y] * 100) {
+          EXPECT_GT(share[x], share[y]) << "horses " << x + 1 << " and " << y + 1;
+        }
+      }
+    }
     // Bracket pairs: impossible exactly where a bracket holds one horse, or none.
     for (int x = 1; x <= 8; ++x) {
       int in_bracket = 0;
@@ -283,7 +368,7 @@ TEST(SampleData, StoredDataAsTheStandInDeliversIt) {
 TEST(SampleData, RealTimeDataOpensForEveryRaceOfTheDay) {
   testsupport::TempDir dir;
   SampleOptions early = Options();
-  early.now = base::DateTime{{2024, 3, 9}, 12, 0, 0};  // before any sale
+  early.now = base::DateTime{{2024, 3, 9}, 9, 0, 0};  // before any sale
   early.stored_days = 0;
   WriteSampleData(dir.path(), MakeSampleData(early));
   jvlink::RecordedJVLink jv(dir.path());

@@ -16,7 +16,21 @@ namespace {
 
 constexpr int kPreviousDayStart = -6 * 60;  // 18:00 of the evening before
 constexpr int kPreviousDayEnd = -3 * 60;    // 21:00
-constexpr int kRaceDayStart = 7 * 60 + 30;  // 07:30
+// The main race (race 11) is sold from the morning before: from 10:00 until the sale
+// closes at 17:00, with a last announcement of that day's odds at 17:05.
+constexpr int kMainRace = 11;
+constexpr int kEarlySaleStart = -14 * 60;    // 10:00 of the day before
+constexpr int kEarlySaleClose = -7 * 60;     // 17:00
+constexpr int kEarlySaleLast = -7 * 60 + 5;  // 17:05
+constexpr int kRaceDayStart = 7 * 60 + 30;   // 07:30
+
+// First and last minute of a race's announcements on the day before.
+int PreviousDayStart(const Race& race) {
+  return race.number == kMainRace ? kEarlySaleStart : kPreviousDayStart;
+}
+int PreviousDayEnd(const Race& race) {
+  return race.number == kMainRace ? kEarlySaleLast : kPreviousDayEnd;
+}
 
 // A random source of its own for each race, so that one race's numbers do not depend on
 // how many numbers the others used.
@@ -44,7 +58,10 @@ int MinuteOf(const base::Date& day, const base::DateTime& t) {
 
 // Share of the final vote totals sold by the announcement at minute m.
 double ShareSold(const Race& race, int m) {
-  if (m < 0) return 0.002 + 0.018 * (m - kPreviousDayStart) / (kPreviousDayEnd - kPreviousDayStart);
+  if (m < 0) {
+    double start = PreviousDayStart(race), end = PreviousDayEnd(race);
+    return 0.002 + 0.018 * (m - start) / (end - start);
+  }
   double x = static_cast<double>(m - kRaceDayStart) / (race.PostMinutes() - kRaceDayStart);
   return 0.02 + 0.98 * std::pow(std::clamp(x, 0.0, 1.0), 3);
 }
@@ -107,12 +124,17 @@ std::string OtherRecord(const char* kind, char data_kind, const Race& race, int 
   return r;
 }
 
-std::vector<Meeting> ChooseMeetings(int courses, Rng& rng) {
-  std::vector<int> codes;
-  while (static_cast<int>(codes.size()) < courses) {
-    int c = rng.Uniform(1, 10);
-    if (std::find(codes.begin(), codes.end(), c) == codes.end()) codes.push_back(c);
-  }
+// The racecourses that usually hold meetings in each month, the main meetings first:
+// 札幌 01, 函館 02, 福島 03, 新潟 04, 東京 05, 中山 06, 中京 07, 京都 08, 阪神 09, 小倉 10.
+const int kCoursesInSeason[12][3] = {{6, 8, 7}, {5, 8, 10}, {6, 9, 7}, {6, 9, 3},
+                                     {5, 8, 4}, {5, 9, 2},  {3, 7, 2}, {4, 10, 1},
+                                     {6, 9, 1}, {5, 8, 4},  {5, 8, 3}, {6, 9, 7}};
+
+// The meetings of a race day: the first `courses` racecourses of the month's list, in the
+// order of their codes.
+std::vector<Meeting> ChooseMeetings(int month, int courses, Rng& rng) {
+  const int* season = kCoursesInSeason[month - 1];
+  std::vector<int> codes(season, season + courses);
   std::sort(codes.begin(), codes.end());
   std::vector<Meeting> meetings;
   for (int c : codes) meetings.push_back({c, rng.Uniform(1, 5), rng.Uniform(7, 8)});
@@ -166,8 +188,15 @@ void AddStoredDay(const std::vector<Race>& races, bool download, int index,
 
 std::vector<base::DateTime> AnnouncementTimes(const Race& race, Rng& rng) {
   std::vector<base::DateTime> times;
-  for (int m = kPreviousDayStart; m <= kPreviousDayEnd; m += rng.Uniform(10, 30)) {
-    times.push_back(AtMinute(race.day, m));
+  if (race.number == kMainRace) {
+    for (int m = kEarlySaleStart; m < kEarlySaleClose; m += rng.Uniform(10, 30)) {
+      times.push_back(AtMinute(race.day, m));
+    }
+    times.push_back(AtMinute(race.day, kEarlySaleLast));
+  } else {
+    for (int m = kPreviousDayStart; m <= kPreviousDayEnd; m += rng.Uniform(10, 30)) {
+      times.push_back(AtMinute(race.day, m));
+    }
   }
   int post = race.PostMinutes();
   for (int m = kRaceDayStart; m < post;) {
@@ -193,7 +222,7 @@ SampleData MakeSampleData(const SampleOptions& options) {
   const base::DateTime now = options.now ? *options.now : base::Now();
   Rng rng(options.seed);
   int courses = options.courses ? options.courses : rng.Uniform(2, 3);
-  std::vector<Meeting> meetings = ChooseMeetings(courses, rng);
+  std::vector<Meeting> meetings = ChooseMeetings(day.month, courses, rng);
 
   SampleData data;
   data.races = MakeRaces(day, meetings, options.races_per_course, rng);

@@ -39,10 +39,12 @@ struct SampleData {
 // Minutes after the post time after which a race counts as run (its results are known).
 inline constexpr int kResultDelayMinutes = 10;
 
-// The times of a race's odds announcements, ascending and at whole minutes: from 18:00 of
-// the evening before every 10-30 minutes until 21:00, then on the race day from 07:30,
-// more often the nearer the post (every 10-30 minutes, 5, 2-3, then each minute), the
-// last one at the post time. Not cut at "now".
+// The times of a race's odds announcements, ascending and at whole minutes: on the day
+// before every 10-30 minutes, from 18:00 until 21:00 for most races, and for the main race
+// (race 11), sold from the morning before, from 10:00 until the sale closes at 17:00, with
+// a last one at 17:05; then on the race day from 07:30, more often the nearer the post
+// (every 10-30 minutes, 5, 2-3, then each minute), the last one at the post time. Not cut
+// at "now".
 std::vector<base::DateTime> AnnouncementTimes(const Race& race, Rng& rng);
 
 // The whole data set in memory. Throws std::invalid_argument for options out of range.
