@@ -26,13 +26,14 @@ std::optional<std::size_t> DefaultDayIndex(const std::vector<std::string>& items
   if (items.empty()) return std::nullopt;
   std::size_t i = 0;
   for (;; ++i) {
+    if (i == 2) return i;  // the third item is taken unread
     auto day = base::ParseDate(items[i]);
     if (!day) {
       throw base::ConversionError("'" + items[i] +
                                   "' is not a valid date: an entry of jv_data that is not a "
                                   "race day stops the choice of the default day");
     }
-    if (*day <= today || i == 2 || i + 1 == items.size()) return i;
+    if (*day <= today || i + 1 == items.size()) return i;
   }
 }
 

@@ -15,8 +15,8 @@ std::vector<std::string> RaceDayItems(std::vector<std::string> entry_names);
 
 // The index of the default day: the first item; when it lies after today the second; when
 // that one too, the third. A list shorter than that ends the rule at its last item; an
-// empty list gives no day. An item the rule reads that is not a date yyyy/mm/dd throws
-// base::ConversionError naming it.
+// empty list gives no day. The third item is taken without being read as a date; an
+// item the rule reads that is not a date yyyy/mm/dd throws base::ConversionError naming it.
 std::optional<std::size_t> DefaultDayIndex(const std::vector<std::string>& items,
                                            const base::Date& today);
 

@@ -51,6 +51,8 @@ TEST(DefaultDayIndex, AnEntryThatIsNoDateStopsTheChoice) {
   // Read only where the rule reads: a bad third item after a day before today is not read.
   EXPECT_EQ(0u, DefaultDayIndex({"2024/06/01", "2024/06/02", "junk"}, today));
   EXPECT_THROW(DefaultDayIndex({"2024/07/01", "2024/06/31"}, today), base::ConversionError);
+  // The third item is taken without being read as a date.
+  EXPECT_EQ(2u, DefaultDayIndex({"2024/07/01", "2024/06/30", "1abc//"}, today));
 }
 
 TEST(ApplyDayText, DayFields) {
