@@ -57,11 +57,11 @@ TfrmMain::TfrmMain(std::unique_ptr<jvlink::JVLink> jvlink, std::string config_pa
 TfrmMain::~TfrmMain() { RunDestroyHandler(); }
 
 void TfrmMain::FormShow() {
-  SetTopmost(true);
   StartState start = StartStateFromFile(config_path_, base::Today());
   ResumeStamp = start.resume_stamp;
   DateTimePicker1.SetDate(start.start_date);
   if (!start.message.empty()) view.ShowStatus(start.message);
+  SetTopmost(true);
 }
 
 void TfrmMain::ButtonJVLinkDialogClick() {

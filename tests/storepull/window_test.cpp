@@ -159,6 +159,19 @@ TEST_F(StorePullWindow, DamagedConfigIsShownAndTheStartDateFallsBack) {
   EXPECT_TRUE(f.Topmost());
 }
 
+TEST_F(StorePullWindow, UnreadableConfigIsShownBeforeTheWindowIsMadeTopmost) {
+  // A file that exists but whose reading fails (the process's memory at address 0): the
+  // read error ends the shown handler, and the window is made topmost only after the file
+  // has been read.
+  form = std::make_unique<TfrmMain>(Watched(), "/proc/self/mem");
+  form->Show();
+  ASSERT_EQ(1u, messages.messages().size());
+  EXPECT_EQ(ui::MessageKind::kError, messages.messages()[0].kind);
+  EXPECT_NE(std::string::npos, messages.messages()[0].text.find("/proc/self/mem"));
+  EXPECT_FALSE(form->Topmost());
+  EXPECT_TRUE(form->Visible());
+}
+
 TEST_F(StorePullWindow, FailedWriteOfTheConfigIsShownAndTheWindowStays) {
   AddFiles();
   TfrmMain& f = Start();
