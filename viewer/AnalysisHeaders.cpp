@@ -3,7 +3,7 @@
 #include <string>
 
 #include "viewer/DispCTRLWindow.h"
-#include "viewer/MainDisplay.h"
+#include "viewer/logic/MainDisplay.h"
 #include "viewer/ViewerState.h"
 
 namespace viewer {

@@ -6,7 +6,7 @@
 #include "ui/dispatch.h"
 #include "ui/message_box.h"
 #include "viewer/DispCTRLWindow.h"
-#include "viewer/SettingsRecord.h"
+#include "viewer/logic/SettingsRecord.h"
 #include "viewer/ViewerState.h"
 
 namespace viewer {

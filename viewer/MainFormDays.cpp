@@ -2,10 +2,10 @@
 #include "base/dates.h"
 #include "base/files.h"
 #include "ui/message_box.h"
-#include "viewer/DayList.h"
+#include "viewer/logic/DayList.h"
 #include "viewer/DispCTRLWindow.h"
 #include "viewer/MainForm.h"
-#include "viewer/TrackCaption.h"
+#include "viewer/logic/TrackCaption.h"
 #include "viewer/ViewerState.h"
 
 namespace viewer {

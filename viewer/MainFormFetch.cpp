@@ -1,6 +1,6 @@
 // The main window's buttons that run the fetch programs and end the program.
 #include "ui/message_box.h"
-#include "viewer/DayList.h"
+#include "viewer/logic/DayList.h"
 #include "viewer/DispCTRLWindow.h"
 #include "viewer/FetchRun.h"
 #include "viewer/MainForm.h"

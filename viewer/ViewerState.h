@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "viewer/RaceOddsRecord.h"
-#include "viewer/SettingsRecord.h"
+#include "viewer/logic/RaceOddsRecord.h"
+#include "viewer/logic/SettingsRecord.h"
 
 namespace viewer {
 

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "base/files.h"
-#include "viewer/OddsReaders.h"
-#include "viewer/RaceChoice.h"
-#include "viewer/RaceHeader.h"
+#include "viewer/logic/OddsReaders.h"
+#include "viewer/logic/RaceChoice.h"
+#include "viewer/logic/RaceHeader.h"
 
 namespace benchday {
 

@@ -7,10 +7,10 @@
 
 #include "base/files.h"
 #include "bench/viewer/bench_day.h"
-#include "viewer/OddsReaders.h"
-#include "viewer/RaceChoice.h"
-#include "viewer/RaceHeader.h"
-#include "viewer/Timing.h"
+#include "viewer/logic/OddsReaders.h"
+#include "viewer/logic/RaceChoice.h"
+#include "viewer/logic/RaceHeader.h"
+#include "viewer/logic/Timing.h"
 
 namespace {
 

@@ -2,6 +2,8 @@
 // with the strict code-page setting: this file must build like it.
 #include "ui/all_windows.h"
 #include "ui/application.h"
+#include "ui/cell_style.h"
+#include "ui/chart_data.h"
 #include "ui/color.h"
 #include "ui/control.h"
 #include "ui/controls.h"

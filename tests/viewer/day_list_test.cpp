@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/errors.h"
-#include "viewer/DayList.h"
+#include "viewer/logic/DayList.h"
 
 namespace {
 

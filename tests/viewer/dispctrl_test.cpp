@@ -1,4 +1,4 @@
-#include "viewer/DispCTRL.h"
+#include "viewer/logic/DispCTRL.h"
 
 #include <gtest/gtest.h>
 

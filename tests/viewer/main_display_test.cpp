@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/sjis_assert.h"
-#include "viewer/MainDisplay.h"
+#include "viewer/logic/MainDisplay.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "tests/support/sjis_assert.h"
 #include "tests/viewer/race_day.h"
 #include "viewer/DispCTRLWindow.h"
-#include "viewer/RaceHeader.h"
+#include "viewer/logic/RaceHeader.h"
 
 namespace {
 

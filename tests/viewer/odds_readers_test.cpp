@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "base/errors.h"
-#include "viewer/OddsReaders.h"
+#include "viewer/logic/OddsReaders.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include "base/files.h"
 #include "tests/support/sjis_assert.h"
 #include "tests/support/temp_dir.h"
-#include "viewer/RaceChoice.h"
-#include "viewer/RaceHeader.h"
-#include "viewer/Timing.h"
+#include "viewer/logic/RaceChoice.h"
+#include "viewer/logic/RaceHeader.h"
+#include "viewer/logic/Timing.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "base/files.h"
 #include "tests/support/sjis_assert.h"
 #include "tests/support/temp_dir.h"
-#include "viewer/RaceHeader.h"
+#include "viewer/logic/RaceHeader.h"
 
 namespace {
 

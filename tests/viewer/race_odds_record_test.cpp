@@ -8,7 +8,7 @@
 #include "base/fixed_record.h"
 #include "tests/support/sjis_assert.h"
 #include "tests/support/temp_dir.h"
-#include "viewer/RaceOddsRecord.h"
+#include "viewer/logic/RaceOddsRecord.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "base/errors.h"
 #include "tests/support/sjis_assert.h"
-#include "viewer/RunnerRows.h"
+#include "viewer/logic/RunnerRows.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "base/errors.h"
 #include "base/files.h"
 #include "tests/support/temp_dir.h"
-#include "viewer/SettingsRecord.h"
+#include "viewer/logic/SettingsRecord.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "viewer/Timing.h"
+#include "viewer/logic/Timing.h"
 
 #include <gtest/gtest.h>
 

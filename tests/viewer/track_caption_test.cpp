@@ -2,7 +2,7 @@
 
 #include "base/errors.h"
 #include "tests/support/sjis_assert.h"
-#include "viewer/TrackCaption.h"
+#include "viewer/logic/TrackCaption.h"
 
 namespace {
 

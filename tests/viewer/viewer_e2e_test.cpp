@@ -22,11 +22,11 @@
 #include "tools/sampledata/sample_data.h"
 #include "ui/application.h"
 #include "viewer/DispCTRLWindow.h"
-#include "viewer/MainDisplay.h"
-#include "viewer/OddsReaders.h"
-#include "viewer/RaceChoice.h"
-#include "viewer/RaceHeader.h"
-#include "viewer/Timing.h"
+#include "viewer/logic/MainDisplay.h"
+#include "viewer/logic/OddsReaders.h"
+#include "viewer/logic/RaceChoice.h"
+#include "viewer/logic/RaceHeader.h"
+#include "viewer/logic/Timing.h"
 
 namespace {
 

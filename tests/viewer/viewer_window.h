@@ -16,7 +16,7 @@
 #include "ui/message_box.h"
 #include "viewer/AnalysisHeaders.h"
 #include "viewer/MainForm.h"
-#include "viewer/SettingsRecord.h"
+#include "viewer/logic/SettingsRecord.h"
 #include "viewer/ViewerState.h"
 
 namespace viewertest {

@@ -1,4 +1,4 @@
-#include "viewer/SnapshotSelection.h"
+#include "viewer/logic/SnapshotSelection.h"
 
 #include <cstdio>
 #include <tuple>

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "viewer/RaceOddsRecord.h"
+#include "viewer/logic/RaceOddsRecord.h"
 
 namespace viewer {
 

@@ -1,4 +1,4 @@
-#include "viewer/SettingsRecord.h"
+#include "viewer/logic/SettingsRecord.h"
 
 #include "base/errors.h"
 #include "base/files.h"

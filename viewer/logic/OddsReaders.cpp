@@ -1,4 +1,4 @@
-#include "viewer/OddsReaders.h"
+#include "viewer/logic/OddsReaders.h"
 
 #include <array>
 
@@ -7,8 +7,8 @@
 #include "base/files.h"
 #include "base/racing.h"
 #include "base/values.h"
-#include "viewer/RaceHeader.h"
-#include "viewer/SnapshotSelection.h"
+#include "viewer/logic/RaceHeader.h"
+#include "viewer/logic/SnapshotSelection.h"
 
 namespace viewer {
 namespace {

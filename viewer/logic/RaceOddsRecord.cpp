@@ -1,4 +1,4 @@
-#include "viewer/RaceOddsRecord.h"
+#include "viewer/logic/RaceOddsRecord.h"
 
 #include <algorithm>
 

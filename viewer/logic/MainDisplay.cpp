@@ -1,4 +1,4 @@
-#include "viewer/MainDisplay.h"
+#include "viewer/logic/MainDisplay.h"
 
 #include <cstdio>
 

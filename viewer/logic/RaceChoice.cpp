@@ -1,11 +1,11 @@
-#include "viewer/RaceChoice.h"
+#include "viewer/logic/RaceChoice.h"
 
 #include "base/files.h"
-#include "viewer/DispCTRL.h"
-#include "viewer/OddsReaders.h"
-#include "viewer/RaceHeader.h"
-#include "viewer/RunnerRows.h"
-#include "viewer/Timing.h"
+#include "viewer/logic/DispCTRL.h"
+#include "viewer/logic/OddsReaders.h"
+#include "viewer/logic/RaceHeader.h"
+#include "viewer/logic/RunnerRows.h"
+#include "viewer/logic/Timing.h"
 
 namespace viewer {
 

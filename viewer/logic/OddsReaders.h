@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "viewer/RaceOddsRecord.h"
-#include "viewer/Timing.h"
+#include "viewer/logic/RaceOddsRecord.h"
+#include "viewer/logic/Timing.h"
 
 namespace viewer {
 

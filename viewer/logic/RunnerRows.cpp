@@ -1,8 +1,8 @@
-#include "viewer/RunnerRows.h"
+#include "viewer/logic/RunnerRows.h"
 
 #include "base/csv.h"
 #include "base/values.h"
-#include "viewer/Fields.h"
+#include "viewer/logic/Fields.h"
 
 namespace viewer {
 std::string RunnerRaceText(std::string_view race_number) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "viewer/RaceOddsRecord.h"
+#include "viewer/logic/RaceOddsRecord.h"
 
 namespace viewer {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "viewer/RaceOddsRecord.h"
+#include "viewer/logic/RaceOddsRecord.h"
 
 namespace viewer {
 

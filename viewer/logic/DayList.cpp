@@ -1,4 +1,4 @@
-#include "viewer/DayList.h"
+#include "viewer/logic/DayList.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "viewer/RaceHeader.h"
+#include "viewer/logic/RaceHeader.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -7,8 +7,8 @@
 #include "base/errors.h"
 #include "base/files.h"
 #include "base/values.h"
-#include "viewer/DispCTRL.h"
-#include "viewer/Fields.h"
+#include "viewer/logic/DispCTRL.h"
+#include "viewer/logic/Fields.h"
 
 namespace viewer {
 namespace {

@@ -1,11 +1,11 @@
-#include "viewer/TrackCaption.h"
+#include "viewer/logic/TrackCaption.h"
 
 #include <algorithm>
 #include <cstdio>
 
 #include "base/csv.h"
 #include "base/values.h"
-#include "viewer/DispCTRL.h"
+#include "viewer/logic/DispCTRL.h"
 
 namespace viewer {
 namespace {

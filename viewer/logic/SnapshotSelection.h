@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "base/errors.h"
-#include "viewer/OddsReaders.h"
+#include "viewer/logic/OddsReaders.h"
 
 namespace viewer {
 
