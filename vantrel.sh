@@ -31,7 +31,7 @@ build() {
   local werror=OFF
   [ "${CI:-}" = "true" ] && werror=ON
   cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_WERROR=$werror >/dev/null
-  cmake --build "$BUILD" -j "$(nproc)"
+  cmake --build "$BUILD" -j "${VANTREL_JOBS:-$(nproc)}"
 }
 
 # Qt under the offscreen platform wants a private runtime folder.
@@ -50,7 +50,7 @@ case "$cmd" in
   test)
     build
     gui_env
-    ctest --test-dir "$BUILD" --output-on-failure -j "$(nproc)" --timeout 300 ;;
+    ctest --test-dir "$BUILD" --output-on-failure -j "${VANTREL_JOBS:-$(nproc)}" --timeout 300 ;;
   bench)
     build
     gui_env
