@@ -12,6 +12,7 @@
 #include "ui/instance_lock.h"
 #include "ui/message_box.h"
 #include "ui/process.h"
+#include "ui/url_opener.h"
 
 #ifdef QT_VERSION
 #error "a public header of the window layer includes Qt"
