@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The demo: installs the program folder (vantrel, storepull, cardpull, pricepull, gt_data)
-# into a demo directory, writes the recorded sample data of today's race day for the
+# The demo: installs the program folder (vantrel, storepull, cardpull, pricepull, gt_data,
+# README.md and manual.html) into a demo directory, writes the recorded sample data of today's race day for the
 # racing-data stand-in, and starts vantrel there.
 #   tools/demo.sh <build-dir>      (./vantrel.sh demo builds first and calls it)
 # The demo directory is <build-dir>/demo, or $VANTREL_DEMO_DIR.
@@ -44,6 +44,8 @@ vantrel demo in $DEMO (the stand-in reads $JVLINK_DATA).
   2. Choose the day in 競馬開催日 again: the racecourse buttons are labelled.
   3. Press 開催日オッズ: pricepull fetches the odds of every race; close its window.
   4. Choose a racecourse, a race and the two odds times (Odds 1st, Odds 2nd).
+  設定・ヘルプ shows the version, the odds-timing files and the links to README.md and
+  manual.html in $DEMO.
 EOF
 cd "$DEMO"
 exec ./vantrel

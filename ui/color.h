@@ -14,6 +14,8 @@ inline constexpr Color kBlack{0, 0, 0};
 inline constexpr Color kWhite{255, 255, 255};
 inline constexpr Color kRed{255, 0, 0};
 inline constexpr Color kBlue{0, 0, 255};
+// The menu bar's colour, behind borderless fields that read like captions.
+inline constexpr Color kMenuBar{240, 240, 240};
 // The cream of status panels.
 inline constexpr Color kCream{255, 251, 240};
 

@@ -6,8 +6,8 @@
 #include "ui/dispatch.h"
 #include "ui/message_box.h"
 #include "viewer/DispCTRLWindow.h"
-#include "viewer/logic/SettingsRecord.h"
 #include "viewer/ViewerState.h"
+#include "viewer/logic/SettingsRecord.h"
 
 namespace viewer {
 
@@ -130,6 +130,7 @@ void TForm1::BindHandlers() {
   Button2.on_click = [this] { Button2Click(); };
   Button3.on_click = [this] { Button3Click(); };
   Button7.on_click = [this] { Button7Click(); };
+  Button8.on_click = [this] { Button8Click(); };
   ListBox2.on_click = [this] { Exit1Click(); };
   on_destroy = [this] { FormDestroy(); };
 }

@@ -39,6 +39,7 @@ class TForm1 : public ui::Form {
   void Button2Click();  // pricepull for the day, then the racecourse and race again
   void Button7Click();  // ends the program after a confirmation
   void Exit1Click();    // ends the program at once
+  void Button8Click();  // shows the settings and help window
 
   // Controls (containers before the controls they hold).
   ui::GroupBox GroupBox1{*this};  // "Operation"

@@ -1,9 +1,11 @@
-// The main window's buttons that run the fetch programs and end the program.
+// The main window's buttons that run the fetch programs, show the settings window and end
+// the program.
 #include "ui/message_box.h"
-#include "viewer/logic/DayList.h"
 #include "viewer/DispCTRLWindow.h"
 #include "viewer/FetchRun.h"
 #include "viewer/MainForm.h"
+#include "viewer/SettingForm.h"
+#include "viewer/logic/DayList.h"
 
 namespace viewer {
 
@@ -30,5 +32,10 @@ void TForm1::Button7Click() {
 }
 
 void TForm1::Exit1Click() { Close(); }
+
+// Modeless; a window already shown only comes to the front.
+void TForm1::Button8Click() {
+  if (Form5) Form5->Show();
+}
 
 }  // namespace viewer

@@ -1,5 +1,5 @@
-// vantrel, the race-day odds viewer: one copy at a time, then the main window and the
-// message loop.
+// vantrel, the race-day odds viewer: one copy at a time, then the main window, the hidden
+// settings window and the message loop.
 #include <exception>
 #include <memory>
 #include <string>
@@ -8,6 +8,7 @@
 #include "ui/instance_lock.h"
 #include "ui/message_box.h"
 #include "viewer/MainForm.h"
+#include "viewer/SettingForm.h"
 
 int main(int argc, char** argv) {
   std::unique_ptr<ui::InstanceLock> lock;
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
   int result = 0;
   {
     viewer::TForm1 form;
+    viewer::TForm5 settings;  // hidden until the main window's "設定・ヘルプ"
     result = application.Run(form);
   }
   return result;

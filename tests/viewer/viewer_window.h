@@ -16,8 +16,9 @@
 #include "ui/message_box.h"
 #include "viewer/AnalysisHeaders.h"
 #include "viewer/MainForm.h"
-#include "viewer/logic/SettingsRecord.h"
+#include "viewer/SettingForm.h"
 #include "viewer/ViewerState.h"
+#include "viewer/logic/SettingsRecord.h"
 
 namespace viewertest {
 
@@ -35,6 +36,7 @@ class ViewerWindowTest : public ::testing::Test {
     SetToday({2024, 6, 1});
   }
   void TearDown() override {
+    form5.reset();
     form.reset();
     viewer::HorseWindowHeader = {};
     viewer::QuinellaWindowHeader = {};
@@ -42,8 +44,12 @@ class ViewerWindowTest : public ::testing::Test {
     base::SetClock({});
     viewer::SetViewerProgramPath("");
   }
-  // Makes the main window (its creation handler runs).
-  void Start() { form = std::make_unique<viewer::TForm1>(); }
+  // Makes the main window, then the hidden settings window, as the program starts (their
+  // creation handlers run).
+  void Start() {
+    form = std::make_unique<viewer::TForm1>();
+    form5 = std::make_unique<viewer::TForm5>();
+  }
 
   std::vector<std::string> Texts() const { return messages.texts(); }
   std::string SettingsFile() const { return prog + "/vantrel.cfg"; }
@@ -54,6 +60,7 @@ class ViewerWindowTest : public ::testing::Test {
   std::optional<testsupport::ScopedCurrentDir> cd;
   ui::MessageRecorder messages;
   std::unique_ptr<viewer::TForm1> form;
+  std::unique_ptr<viewer::TForm5> form5;
 };
 
 // File contents: lines ending in CR LF.

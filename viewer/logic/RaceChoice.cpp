@@ -1,5 +1,6 @@
 #include "viewer/logic/RaceChoice.h"
 
+#include "base/errors.h"
 #include "base/files.h"
 #include "viewer/logic/DispCTRL.h"
 #include "viewer/logic/OddsReaders.h"
@@ -25,6 +26,10 @@ void LoadChosenRace(const RaceChoice& c, RaceOddsRecord& current) {
   LoadRunnerRows(current, runner_lines, TrackCodeToName(c.track_code), RaceNumberText(c.race),
                  base::FileAgeDos(runner_file));
 
+  if (!base::FileExists(c.timing_file_path)) {
+    throw base::FileError("The odds-timing file \"" + c.timing_file_path +
+                          "\" does not exist. Choose another one in 設定・ヘルプ.");
+  }
   SnapshotTimes times = MatchSnapshotTimes(base::ReadLines(c.timing_file_path), current.PostTime());
 
   const std::string race_key = current.RaceKey();

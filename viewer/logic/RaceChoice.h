@@ -29,7 +29,8 @@ struct RaceChoice {
 // PostTime; the win and place, bracket quinella and quinella readers over the race's odds
 // files; the record written back. Any error (a missing file, a record file shorter than a
 // record, a malformed line) stops there: the record file is not written, `current` holds
-// what was filled before (unchanged when the record file could not be read).
+// what was filled before (unchanged when the record file could not be read). A missing
+// odds-timing file (or a folder of that name) throws base::FileError naming it.
 void LoadChosenRace(const RaceChoice& choice, RaceOddsRecord& current);
 
 }  // namespace viewer
