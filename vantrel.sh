@@ -10,7 +10,7 @@ ROOT=$(pwd)
 BUILD=${VANTREL_BUILD_DIR:-$ROOT/build}
 
 PACKAGES=(g++ cmake make pkg-config
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev fonts-ipafont-gothic
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
 
 install_missing() {
@@ -34,12 +34,14 @@ build() {
   cmake --build "$BUILD" -j "${VANTREL_JOBS:-$(nproc)}"
 }
 
-# Qt under the offscreen platform wants a private runtime folder.
+# Qt under the offscreen platform wants a private runtime folder; one made here is removed
+# when the script ends.
 gui_env() {
   export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
   if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -d "${XDG_RUNTIME_DIR}" ]; then
-    export XDG_RUNTIME_DIR=$(mktemp -d /tmp/vantrel-runtime-XXXXXX)
-    chmod 700 "$XDG_RUNTIME_DIR"
+    XDG_RUNTIME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/vantrel-runtime-XXXXXX")
+    export XDG_RUNTIME_DIR
+    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
   fi
 }
 

@@ -14,7 +14,8 @@ function(vantrel_test name)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ${props})
+  # Parameterised tests are named by their instance names, not by a dump of their values.
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES PROPERTIES ${props})
 endfunction()
 
 # vantrel_bench(NAME SOURCES ... LIBS ...)

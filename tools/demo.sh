@@ -40,6 +40,8 @@ mkdir -p "$DEMO/jv_data/$TODAY"
 
 cat <<EOF
 vantrel demo in $DEMO (the stand-in reads $JVLINK_DATA).
+The first box at the start says 開催情報ファイルがありません: today's card is not fetched
+yet. Answer it with OK, then:
   1. Press 最新情報: cardpull fetches today's card; close its window with 画面を閉じる.
   2. Choose the day in 競馬開催日 again: the racecourse buttons are labelled.
   3. Press 開催日オッズ: pricepull fetches the odds of every race; close its window.

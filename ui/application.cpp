@@ -1,10 +1,18 @@
 #include "ui/application.h"
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QMetaObject>
 #include <QPointer>
+#include <QTranslator>
+#include <cstdlib>
+#include <string>
 
 #include "ui/dispatch.h"
 #include "ui/form.h"
@@ -26,11 +34,42 @@ void MapFonts() {
   QFont::insertSubstitution(QStringLiteral("MS PGothic"), pgothic);
 }
 
+// Qt wants a private runtime folder (XDG_RUNTIME_DIR); without one it warns at every start
+// and falls back to <temp>/runtime-<user>. Take that same folder quietly: made when missing,
+// private to the user. A folder that is set and exists is left to Qt as it is.
+void UseRuntimeFolder() {
+  struct stat st;
+  const char* set = std::getenv("XDG_RUNTIME_DIR");
+  if (set && *set && stat(set, &st) == 0 && S_ISDIR(st.st_mode)) return;
+  const char* temp = std::getenv("TMPDIR");
+  const passwd* user = getpwuid(getuid());
+  std::string folder = std::string(temp && *temp ? temp : "/tmp") + "/runtime-" +
+                       (user ? std::string(user->pw_name) : std::to_string(getuid()));
+  mkdir(folder.c_str(), 0700);
+  if (stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != getuid()) return;
+  if ((st.st_mode & 0777) != 0700) chmod(folder.c_str(), 0700);
+  setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+}
+
+// The interface is Japanese whatever the machine's locale: Qt's own texts too (the standard
+// buttons of message boxes, "はい", "キャンセル", "OK"). Without the translation files Qt keeps
+// its English texts.
+void LoadJapaneseTranslations(QTranslator& translator) {
+  if (translator.load(QStringLiteral("qtbase_ja"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(&translator);
+  }
+}
+
 }  // namespace
 
 struct Application::Impl {
   Impl(int& argc, char** argv) : app(argc, argv) {}
+  struct RuntimeFolder {
+    RuntimeFolder() { UseRuntimeFolder(); }
+  } runtime_folder;  // before the application, which reads it
   QApplication app;
+  QTranslator translator;
   QPointer<QEventLoop> loop;
 };
 
@@ -39,6 +78,7 @@ Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(
   // The main form's closing ends the program, not the last window's.
   QApplication::setQuitOnLastWindowClosed(false);
   MapFonts();
+  LoadJapaneseTranslations(impl_->translator);
 }
 
 Application::~Application() {

@@ -11,7 +11,9 @@ class Form;
 // control must be destroyed before it, so unit-level window variables are reset at the
 // end of main). It maps the fonts
 // "ＭＳ ゴシック" and "ＭＳ Ｐゴシック" (also spelled "MS Gothic", "MS PGothic") to IPAGothic and
-// IPAPGothic, which this platform has.
+// IPAPGothic, which this platform has, loads Qt's Japanese texts (standard buttons "はい",
+// "キャンセル", "OK") whatever the locale, and gives Qt a private runtime folder when the
+// environment names none.
 class Application {
  public:
   // argc and argv must outlive the object (pass main's own).

@@ -1,12 +1,16 @@
-// A second process for the lock tests.
+// A second process for the lock and start-up tests.
 //   lock_probe try NAME          exit 0 when it got the lock, 1 when another holds it
 //   lock_probe hold NAME READY   takes the lock, creates the file READY, waits to be killed
 //   lock_probe wait READY        creates the file READY, waits to be killed
+//   lock_probe app               makes the application object as a program does, prints
+//                                the runtime folder it then has and ends
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
+#include "ui/application.h"
 #include "ui/instance_lock.h"
 
 namespace {
@@ -32,6 +36,12 @@ int main(int argc, char** argv) {
   if (mode == "wait" && argc == 3) {
     CreateReadyFile(argv[2]);
     for (;;) pause();
+  }
+  if (mode == "app" && argc == 2) {
+    ui::Application application(argc, argv);
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    std::printf("%s\n", runtime ? runtime : "");
+    return 0;
   }
   return 2;
 }

@@ -25,6 +25,8 @@ struct Family {
   void (*check)(int);
   std::string (*caption)(int);
 };
+// A failing case names its group.
+void PrintTo(const Family& f, std::ostream* os) { *os << f.name; }
 
 const Family kFamilies[] = {
     {"Track", 3,

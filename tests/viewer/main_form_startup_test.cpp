@@ -92,6 +92,8 @@ struct DayCase {
   std::vector<std::string> items;  // newest first
   std::string chosen;              // empty: no day
 };
+// A failing case names itself.
+void PrintTo(const DayCase& c, std::ostream* os) { *os << c.name; }
 
 class DefaultDayTest : public viewertest::ViewerWindowTest,
                        public ::testing::WithParamInterface<DayCase> {};
