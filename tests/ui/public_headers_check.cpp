@@ -9,9 +9,11 @@
 #include "ui/controls.h"
 #include "ui/dispatch.h"
 #include "ui/form.h"
+#include "ui/input.h"
 #include "ui/instance_lock.h"
 #include "ui/message_box.h"
 #include "ui/process.h"
+#include "ui/string_grid.h"
 #include "ui/url_opener.h"
 
 #ifdef QT_VERSION
