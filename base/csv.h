@@ -11,7 +11,9 @@ namespace base {
 // doubled (each doubled quote stands for one); any other field runs up to a comma or a
 // code below 33; codes 1-32 after a field are skipped, and a comma there ends the field
 // together with the codes 1-32 behind it; a comma that ends the line adds an empty last
-// field. Double-byte characters are stepped over whole. A byte 0 ends the line.
+// field. Double-byte characters (a lead byte with a trail byte, base::NextCharPos) are
+// stepped over whole; a lead byte without a trail byte stands alone. A byte 0 ends the
+// line.
 std::vector<std::string> SplitCsvLine(std::string_view line);
 // The first `max_fields` fields of the line by the same rule (fewer when the line has
 // fewer), without reading the rest of the line.

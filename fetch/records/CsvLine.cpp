@@ -11,24 +11,32 @@ namespace {
 
 bool ForcesQuotes(unsigned char c) { return (c >= 1 && c <= 32) || c == '"' || c == ','; }
 
+// A double-byte character begins at i: a lead byte with a trail byte behind it.
+bool DoubleByteAt(const char* s, std::size_t i, std::size_t n) {
+  return base::NextCharPos(std::string_view(s, n), i) == i + 2;
+}
+
 struct QuoteCheck {
   bool needed = false;
   std::size_t quotes = 0;  // single-byte double quotes in the whole field
 };
 
-// Whether the field's bytes ask for quotes: only single-byte characters count, and the
-// examination ends at a byte 0.
-QuoteCheck CheckQuotes(const char* s, std::size_t n) {
+// Turns the bytes that a line cannot carry into blanks (a byte 0, CR, LF, a lead byte
+// that ends the field) and says whether the field asks for quotes: only single-byte
+// characters count.
+QuoteCheck MendAndCheck(char* s, std::size_t n) {
   QuoteCheck check;
-  bool examining = true;
   for (std::size_t i = 0; i < n;) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    if (base::IsLeadByte(c) && i + 1 < n) {
+    if (DoubleByteAt(s, i, n)) {
       i += 2;
       continue;
     }
-    if (c == 0) examining = false;
-    if (examining && ForcesQuotes(c)) check.needed = true;
+    auto c = static_cast<unsigned char>(s[i]);
+    if (c == 0 || c == '\r' || c == '\n' || (i + 1 == n && base::IsLeadByte(c))) {
+      s[i] = ' ';
+      c = ' ';
+    }
+    if (ForcesQuotes(c)) check.needed = true;
     if (c == '"') ++check.quotes;
     ++i;
   }
@@ -54,7 +62,7 @@ std::size_t CsvLineWriter::QuoteField(std::string& line, std::size_t start, std:
   const std::size_t len = end - start;
   std::size_t quotes = 0;
   if (!enclose) {
-    const QuoteCheck check = CheckQuotes(line.data() + start, len);
+    const QuoteCheck check = MendAndCheck(line.data() + start, len);
     if (!check.needed) return end;
     quotes = check.quotes;
   }
@@ -75,13 +83,12 @@ std::size_t CsvLineWriter::QuoteField(std::string& line, std::size_t start, std:
   std::size_t out = start;
   d[out++] = '"';
   while (src < src_end) {
-    const auto c = static_cast<unsigned char>(d[src]);
-    if (base::IsLeadByte(c) && src + 1 < src_end) {
+    if (DoubleByteAt(d, src, src_end)) {
       d[out++] = d[src++];
       d[out++] = d[src++];
       continue;
     }
-    if (c == '"') d[out++] = '"';
+    if (d[src] == '"') d[out++] = '"';
     d[out++] = d[src++];
   }
   d[out++] = '"';

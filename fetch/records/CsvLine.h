@@ -18,19 +18,22 @@ inline constexpr std::string_view kLineEndMark = "t";
 // Builds one CSV line in place, field after field, with one quoting rule for every line:
 // a field in which a single-byte character with a code from 1 to 32, a double quote or a
 // comma is met is enclosed in double quotes, with its double quotes doubled; double-byte
-// characters are stepped over whole (so a full-width space forces no quotes), and the
-// examination ends at a byte 0. An empty field is written as nothing; fields are
-// separated by single commas. A field is one text (Field), a number (NumberField), up
-// to eight bytes put together in a word (WordField), or pieces appended between
+// characters (a lead byte with a trail byte) are stepped over whole, so a full-width space
+// forces no quotes. Bytes that one line cannot carry are written as a blank: a byte 0, a
+// CR, an LF, and a lead byte that ends the field. So every line reads back into the
+// fields written (base::SplitCsvLine), and a reader that takes lines at CR or LF, or a
+// lead byte with whatever follows, still finds them. An empty field is written as
+// nothing; fields are separated by single commas. A field is one text (Field), a number
+// (NumberField), up to eight bytes put together in a word (WordField), or pieces appended between
 // BeginField and EndField. Finish ends the line.
 //
 // The writer works on the line's own room: it sizes the line once for the expected length
 // (growing it only when that is passed) and cuts it to what was written at Finish, so a
 // line costs one allocation, however many fields it has. While the bytes are copied they
 // are sorted into kinds a word at a time; a field of plain bytes only (digits, letters,
-// points, dashes) is written as it is, one with blanks or commas but no double-byte
-// character, byte 0 or double quote is enclosed at once, and only the others are walked
-// byte by byte by the exact rule (QuoteField).
+// points, dashes) is written as it is, one with blanks or commas but no byte from 0x80,
+// control character below 14 or double quote is enclosed at once, and only the others are
+// walked byte by byte by the exact rule (QuoteField).
 
 // The hot members are always inlined: a line has up to 158 fields.
 #define VANTREL_HOT [[gnu::always_inline]]
@@ -161,7 +164,7 @@ class CsvLineWriter {
   // dashes, letters), which never force quotes and never begin a double-byte character.
   static constexpr unsigned kNotPlain = 1;      // some other byte
   static constexpr unsigned kBlankOrComma = 2;  // a code from 0 to 32, or a comma
-  static constexpr unsigned kCloserLook = 4;    // a byte from 0x80, a byte 0 or a quote
+  static constexpr unsigned kCloserLook = 4;    // a byte from 0x80, a code below 14 or a quote
 
   static constexpr std::size_t kShortField = 16;
   static constexpr uint64_t kEachByte = 0x0101010101010101ull;
@@ -175,7 +178,7 @@ class CsvLineWriter {
   VANTREL_HOT static unsigned KindsOf(uint64_t v) {
     if (((v | ~(v + kEachByte * 0x53)) & kHigh) == 0) return 0;
     unsigned kinds = kNotPlain;
-    if ((v & kHigh) != 0 || HasZeroByte(v) != 0 || HasZeroByte(v ^ (kEachByte * '"')) != 0) {
+    if ((v & kHigh) != 0 || HasByteBelow(v, 14) != 0 || HasZeroByte(v ^ (kEachByte * '"')) != 0) {
       kinds |= kCloserLook;
     }
     if (HasByteBelow(v, 33) != 0 || HasZeroByte(v ^ (kEachByte * ',')) != 0) {
@@ -243,7 +246,8 @@ class CsvLineWriter {
   static void Grow(std::string& line, std::size_t needed);
   // Quotes the field line[start, end) and gives the new end of the line. enclose: the
   // field must be quoted and holds no double quote; otherwise the exact rule decides,
-  // byte by byte (double-byte characters, bytes 0, double quotes).
+  // byte by byte (double-byte characters, double quotes), and the bytes that a line cannot
+  // carry become blanks first.
   static std::size_t QuoteField(std::string& line, std::size_t start, std::size_t end,
                                 bool enclose);
 
@@ -258,8 +262,9 @@ class CsvLineWriter {
 #undef VANTREL_HOT
 
 // The CSV line of the fields, without a line end. Every line it writes reads back into
-// the same fields (base::SplitCsvLine), except a list of one empty field: that line is
-// empty, and an empty line holds no field.
+// the same fields (base::SplitCsvLine), with the bytes that a line cannot carry written as
+// blanks, except a list of one empty field: that line is empty, and an empty line holds no
+// field.
 std::string JoinCsvFields(std::span<const std::string> fields);
 
 }  // namespace records

@@ -32,14 +32,16 @@ const Case kCases[] = {
     {"comma then blanks at end", "a,  ", {"a"}},
     {"text after closing quote starts a field", "\"ab\"cd,e", {"ab", "cd", "e"}},
     {"full-width space does not split", "東京　芝,x", {"東京　芝", "x"}},
-    {"trail byte 0x2C stepped over",
-     "\x81\x2C"
-     "a,b",
-     {"\x81\x2C"
-      "a",
-      "b"}},
-    {"trail byte 0x22 inside quotes", "\"\x83\x22 \",b", {"\x83\x22 ", "b"}},
+    {"trail byte 0x40 stepped over", "\x81\x40,b", {"\x81\x40", "b"}},
     {"trail byte 0x5C", "\x83\x5C,b", {"\x83\x5C", "b"}},
+    {"trail byte 0x22 inside quotes doubled", "\"\x83\x22\x22 \",b", {"\x83\x22 ", "b"}},
+    // A lead byte pairs only with a trail byte (0x40-0x7E, 0x80-0xFC).
+    {"lead byte before a comma stands alone", "ab\x81,cd", {"ab\x81", "cd"}},
+    {"lead byte before a closing quote stands alone", "\"ab\x81\",cd", {"ab\x81", "cd"}},
+    {"lead byte before a doubled quote", "\"\x83\"\"x\",b", {"\x83\"x", "b"}},
+    {"lead byte before a blank", "a\x9F b", {"a\x9F", "b"}},
+    {"lead byte before 0x7F and 0xFD", "\xE0\x7F\xFC\xFD,b", {"\xE0\x7F\xFC\xFD", "b"}},
+    {"lead byte at the end of the line", "a,\xFC", {"a", "\xFC"}},
     {"byte 0 ends the line", std::string("a,b\0,c", 6), {"a", "b"}},
     {"control inside ends unquoted field", "a\tb", {"a", "b"}},
 };

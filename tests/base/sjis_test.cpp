@@ -23,6 +23,15 @@ TEST(Sjis, NextCharStepsOverDoubleByteCharactersWhole) {
   EXPECT_EQ(5u, base::NextCharPos(s, 4));
 }
 
+TEST(Sjis, ALeadBytePairsOnlyWithATrailByte) {
+  for (int c = 0; c < 256; ++c) {
+    const bool trail = (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
+    EXPECT_EQ(trail, base::IsTrailByte(static_cast<unsigned char>(c))) << "byte " << c;
+    const std::string s = {'\x88', static_cast<char>(c), 'x'};
+    EXPECT_EQ(trail ? 2u : 1u, base::NextCharPos(s, 0)) << "lead byte before byte " << c;
+  }
+}
+
 TEST(Sjis, LiteralsAreCompiledToShiftJisBytes) {
   EXPECT_EQ(std::string("\x93\x8C\x8B\x9E"), std::string("東京"));
   EXPECT_EQ(std::string("\x81\x40"), std::string("　"));

@@ -299,4 +299,32 @@ TEST(OddsLineFaults, AnyBytesGiveALineOrAReason) {
   }
 }
 
+// Every odds line reads back as exactly the fields its formatter wrote, whatever bytes the
+// record's key, announcement time and odds characters hold.
+const linechecks::ReadBackCase kOddsLines[] = {
+    {"win and place odds",
+     pricepull::FormatWinPlaceOddsLine,
+     WinPlace,
+     60,
+     {{0, 12, 27}, {1, 3, 3}, {2, 28, 35}},
+     {{3, 3}, {12, 19}, {22, 25}, {28, 35}, {44, 267}, {268, 603}}},
+    {"bracket odds",
+     pricepull::FormatBracketOddsLine,
+     WinPlace,
+     41,
+     {{0, 12, 27}, {1, 3, 3}, {2, 28, 35}},
+     {{3, 3}, {12, 19}, {28, 35}, {606, 925}}},
+    {"quinella odds",
+     pricepull::FormatQuinellaOddsLine,
+     Quinella,
+     158,
+     {{0, 12, 27}, {1, 3, 3}, {2, 28, 35}},
+     {{3, 3}, {12, 19}, {28, 35}, {45, 2026}}},
+};
+
+TEST(OddsLines, EveryLineReadsBackAsItsFields) {
+  std::mt19937 rng(5211540);
+  for (const auto& c : kOddsLines) linechecks::ExpectEveryLineReadsBack(c, rng);
+}
+
 }  // namespace

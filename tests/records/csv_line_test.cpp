@@ -6,6 +6,7 @@
 #include "base/sjis.h"
 #include "fetch/records/CsvLine.h"
 #include "fetch/records/FullWidthSpaces.h"
+#include "tests/records/line_checks.h"
 #include "tests/support/sjis_assert.h"
 
 namespace {
@@ -28,14 +29,23 @@ TEST(JoinCsvFields, QuotesWhatTheLineRuleAsks) {
       {{"\""}, "\"\"\"\""},
       {{"\t"}, "\"\t\""},
       {{"a\x1f"}, "\"a\x1f\""},
-      {{"芝　直"}, "芝　直"},                // a full-width space forces no quotes
-      {{"ソ表"}, "ソ表"},                    // trail bytes 0x5C stay as they are
-      {{"\x81\x22"}, "\x81\x22"},            // a trail byte 0x22 is no double quote
-      {{"\x81\x2C"}, "\x81\x2C"},            // nor a trail byte 0x2C a comma
-      {{"\x81\x22\""}, "\"\x81\x22\"\"\""},  // only the single-byte quote is doubled
+      {{"芝　直"}, "芝　直"},                      // a full-width space forces no quotes
+      {{"ソ表"}, "ソ表"},                          // trail bytes 0x5C stay as they are
+      {{"\x81\x7E\x81\x80"}, "\x81\x7E\x81\x80"},  // trail bytes 0x7E and 0x80
+      {{"\x81\x22x"}, "\"\x81\"\"x\""},            // a lead byte pairs with no double quote,
+      {{"\x81\x2Cx"}, "\"\x81,x\""},               // nor with a comma: both are single bytes
+      {{"\x81\x40\""}, "\"\x81\x40\"\"\""},        // only the single-byte quote is doubled
       {{"日本 ダービー"}, "\"日本 ダービー\""},
       {{"ｱｲｳ", "@!~"}, "ｱｲｳ,@!~"},
-      {{std::string("a\0,b", 4)}, std::string("a\0,b", 4)},  // the examination ends at 0
+      // What one line cannot carry is written as a blank: byte 0, CR, LF, and a lead
+      // byte at the end of a field (it would take the comma behind it along).
+      {{std::string("a\0,b", 4)}, "\"a ,b\""},
+      {{"a\r\nb", "c"}, "\"a  b\",c"},
+      {{"\r"}, "\" \""},
+      {{"東京\x81", "11"}, "\"東京 \",11"},
+      {{"\x81\x81"}, "\x81\x81"},  // a lead byte as trail byte ends nothing
+      {{"\x81\x81\x81"}, "\"\x81\x81 \""},
+      {{"\x81\n"}, "\"\x81 \""},
   };
   for (const auto& c : cases) {
     EXPECT_SJIS_EQ(c.line, records::JoinCsvFields(c.fields)) << testsupport::Readable(c.fields);
@@ -50,8 +60,8 @@ TEST(JoinCsvFields, OneEmptyFieldIsTheOneListThatCannotReadBack) {
 
 // Random field texts made of what the line rule cares about: blanks, quotes, commas,
 // control characters, full-width spaces, double-byte characters whose trail byte looks
-// like a quote, a comma or a backslash, single-byte letters and half-width katakana.
-// Never a lone lead byte at the end of a field (that is no Shift-JIS text).
+// like a quote, a comma or a backslash, lead bytes without their trail byte (at the end
+// of a field too), bytes 0, CR and LF, single-byte letters and half-width katakana.
 class FieldGenerator {
  public:
   explicit FieldGenerator(unsigned seed) : rng_(seed) {}
@@ -93,14 +103,14 @@ class FieldGenerator {
         f += ',';
         break;
       case 3:
-        f += static_cast<char>(Pick(1, 31));
+        f += static_cast<char>(Pick(0, 31));
         break;
       case 4:
         f += "　";
         break;
       case 5:
         f += Lead();
-        f += kTrails[Pick(0, 6)];
+        if (Pick(0, 3) != 0) f += kTrails[Pick(0, 6)];
         break;
       case 6:
         f += static_cast<char>(Pick(0xA1, 0xDF));
@@ -119,8 +129,12 @@ TEST(JoinCsvFields, EveryLineReadsBackIntoTheSameFields) {
   for (int i = 0; i < 20000; ++i) {
     Fields fields = gen.List();
     std::string line = records::JoinCsvFields(fields);
-    ASSERT_PRED_FORMAT2(testsupport::FieldsEqual, fields, base::SplitCsvLine(line))
+    Fields carried;
+    for (const auto& f : fields) carried.push_back(linechecks::Carried(f));
+    ASSERT_PRED_FORMAT2(testsupport::FieldsEqual, carried, base::SplitCsvLine(line))
         << "line " << testsupport::Readable(line);
+    ASSERT_EQ(std::string::npos, line.find_first_of(std::string("\r\n\0", 3)))
+        << testsupport::Readable(line);
   }
 }
 
