@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "ui/accessible.h"
 #include "ui/dispatch.h"
 #include "ui/form.h"
 
@@ -79,6 +80,7 @@ Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(
   QApplication::setQuitOnLastWindowClosed(false);
   MapFonts();
   LoadJapaneseTranslations(impl_->translator);
+  internal::InstallAccessibleFactory();
 }
 
 Application::~Application() {

@@ -4,6 +4,7 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "ui/accessible.h"
 #include "ui/controls.h"
 #include "ui/dispatch.h"
 #include "ui/qt_text.h"
@@ -11,13 +12,26 @@
 namespace ui {
 namespace {
 
+// An accessible press is a click (accessible.h).
+class PushWidget : public QPushButton, public internal::AccessibleParts {
+ public:
+  using QPushButton::QPushButton;
+  QAccessibleInterface* NewAccessible(QObject* part) override {
+    return part == this ? internal::NewButtonAccessible(this, QAccessible::Button) : nullptr;
+  }
+};
+
 // The group logic is ours (RadioButton), not Qt's: Qt's exclusive buttons cannot all be
 // unchecked. A click on an unchecked button checks it as RadioButton::Click does; a click
-// on a checked one changes nothing.
-class RadioWidget : public QRadioButton {
+// on a checked one changes nothing. So does an accessible press or toggle, and the button
+// still reads as a radio button there (Qt would take a non-exclusive one for a check box).
+class RadioWidget : public QRadioButton, public internal::AccessibleParts {
  public:
   RadioWidget(RadioButton* owner, QWidget* parent) : QRadioButton(parent), owner_(owner) {
     setAutoExclusive(false);
+  }
+  QAccessibleInterface* NewAccessible(QObject* part) override {
+    return part == this ? internal::NewButtonAccessible(this, QAccessible::RadioButton) : nullptr;
   }
 
  protected:
@@ -33,7 +47,7 @@ QRadioButton* RadioOf(const Control& c) { return static_cast<QRadioButton*>(c.wi
 
 }  // namespace
 
-Button::Button(Container& parent) : Control(parent, new QPushButton(parent.client_widget())) {
+Button::Button(Container& parent) : Control(parent, new PushWidget(parent.client_widget())) {
   QObject::connect(PushButtonOf(*this), &QPushButton::clicked, [this] { RunHandler(on_click); });
 }
 

@@ -1,4 +1,5 @@
 // Label, Panel, Edit and ComboBox.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -9,6 +10,7 @@
 
 #include "base/errors.h"
 #include "base/sjis.h"
+#include "ui/accessible.h"
 #include "ui/controls.h"
 #include "ui/dispatch.h"
 #include "ui/qt_text.h"
@@ -31,9 +33,13 @@ void SendKeys(QWidget* target, const std::string& keys) {
   }
 }
 
-class EditWidget : public QLineEdit {
+// Text written through the accessible interface is typed (accessible.h).
+class EditWidget : public QLineEdit, public internal::AccessibleParts {
  public:
   EditWidget(Edit* owner, QWidget* parent) : QLineEdit(parent), owner_(owner) {}
+  QAccessibleInterface* NewAccessible(QObject* part) override {
+    return part == this ? internal::NewLineEditAccessible(this) : nullptr;
+  }
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override {
@@ -45,6 +51,28 @@ class EditWidget : public QLineEdit {
 
  private:
   Edit* owner_;
+};
+
+// Through the accessible interface, text written into the field is typed and an item of
+// the drop-down list chosen is picked (accessible.h); the combo itself stays Qt's. The
+// parts are told by their kind, not by lineEdit() or view(): Qt asks for the field's
+// interface while it is still being put in.
+class ComboWidget : public QComboBox, public internal::AccessibleParts {
+ public:
+  ComboWidget(ComboBox* owner, QWidget* parent) : QComboBox(parent), owner_(owner) {}
+  QAccessibleInterface* NewAccessible(QObject* part) override {
+    if (auto* field = qobject_cast<QLineEdit*>(part)) return internal::NewLineEditAccessible(field);
+    if (auto* list = qobject_cast<QAbstractItemView*>(part)) {
+      return internal::NewPickListAccessible(list, this, [this](int row) {
+        hidePopup();
+        owner_->Pick(row);
+      });
+    }
+    return nullptr;
+  }
+
+ private:
+  ComboBox* owner_;
 };
 
 // Swallows the Return and Enter keys of a combo's field: Qt would take them as the choice
@@ -124,7 +152,8 @@ void Edit::Click() {
   if (Usable()) CallHandler(on_click);
 }
 
-ComboBox::ComboBox(Container& parent) : Control(parent, new QComboBox(parent.client_widget())) {
+ComboBox::ComboBox(Container& parent)
+    : Control(parent, new ComboWidget(this, parent.client_widget())) {
   QComboBox* combo = ComboOf(*this);
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);  // Enter adds no item

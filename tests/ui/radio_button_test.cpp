@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QRadioButton>
+#include <QTimer>
 #include <string>
 #include <vector>
 
+#include "tests/support/accessible.h"
 #include "tests/support/sjis_assert.h"
 #include "ui/controls.h"
 #include "ui/message_box.h"
+#include "ui/qt_text.h"
 
 namespace {
 
@@ -115,6 +119,81 @@ TEST_F(RadioGroupTest, CaptionAndCaptionColour) {
   b2.ResetFontColor();
   EXPECT_EQ(ui::ButtonTextColor(), b2.FontColor());
   EXPECT_NE(ui::kRed, ui::ButtonTextColor());
+}
+
+// An assistive tool's press or toggle is a user's click: the same group logic, the handler
+// once, and nothing on a checked button.
+TEST_F(RadioGroupTest, AnAccessiblePressOrToggleDoesWhatAClickDoes) {
+  for (const QString& action :
+       {QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::toggleAction()}) {
+    SCOPED_TRACE(action.toStdString());
+    b3.SetChecked(true);
+    log.clear();
+    testsupport::DoAction(b2, action);
+    EXPECT_EQ(log, (std::vector<int>{1}));
+    EXPECT_EQ(checked_in_handler, (std::vector<bool>{false, true, false}));
+    testsupport::DoAction(b2, action);
+    EXPECT_EQ(log, (std::vector<int>{1}));
+    EXPECT_TRUE(b2.Checked());
+    EXPECT_FALSE(b3.Checked());
+    b2.UncheckGroup();
+  }
+}
+
+TEST_F(RadioGroupTest, TheAccessibleInterfaceReportsARadioButtonAndItsCheckedState) {
+  b2.SetChecked(true);
+  for (RadioButton* b : {&b1, &b2, &b3, &other}) {
+    QAccessibleInterface* button = testsupport::AccessibleOf(*b);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->role(), QAccessible::RadioButton);
+    EXPECT_TRUE(button->state().checkable);
+    EXPECT_EQ(bool(button->state().checked), b == &b2);
+  }
+  b2.UncheckGroup();
+  EXPECT_FALSE(testsupport::AccessibleOf(b2)->state().checked);
+  b1.SetCaption("東京 5回 6日目");
+  EXPECT_SJIS_EQ("東京 5回 6日目",
+                 ui::internal::ToSjis(testsupport::AccessibleOf(b1)->text(QAccessible::Name)));
+}
+
+TEST_F(RadioGroupTest, ADisabledButtonOrWindowTakesNoAccessibleAction) {
+  b1.SetEnabled(false);
+  form.SetEnabled(false);
+  for (RadioButton* b : {&b1, &b2}) {
+    QAccessibleActionInterface* actions = testsupport::AccessibleOf(*b)->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    EXPECT_FALSE(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_FALSE(b->Checked());
+  }
+  EXPECT_TRUE(log.empty());
+}
+
+// Waits out Qt's animated click (100 ms), which an accessible press must not leave behind.
+void RunMessagesFor(int ms) {
+  QEventLoop loop;
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+TEST(PushButtonTest, AnAccessiblePressRunsTheClickHandlerOnceInsideTheCall) {
+  ui::Form form;
+  ui::Button button{form};
+  button.SetCaption("終了");
+  int clicks = 0;
+  button.on_click = [&] { ++clicks; };
+  QAccessibleInterface* accessible = testsupport::AccessibleOf(button);
+  EXPECT_EQ(accessible->role(), QAccessible::Button);
+  EXPECT_SJIS_EQ("終了", ui::internal::ToSjis(accessible->text(QAccessible::Name)));
+  testsupport::DoAction(button, QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(clicks, 1);
+  RunMessagesFor(150);
+  EXPECT_EQ(clicks, 1);
+  form.SetEnabled(false);
+  accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  RunMessagesFor(150);
+  EXPECT_EQ(clicks, 1);
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "base/errors.h"
+#include "tests/support/accessible.h"
 #include "tests/support/sjis_assert.h"
 #include "ui/controls.h"
+#include "ui/qt_text.h"
 
 namespace {
 
@@ -65,6 +68,118 @@ TEST_F(EditTest, ClickRunsTheClickHandler) {
   EXPECT_TRUE(seen.empty());
 }
 
+// A write through the accessible editable-text interface, as an assistive tool makes it.
+struct TextWrite {
+  const char* name;
+  std::function<void(QAccessibleInterface*)> write;
+};
+
+// On a field holding "1234" (the handler's runs are checked by the caller).
+std::vector<TextWrite> ChangingWrites() {
+  return {
+      {"set",
+       [](QAccessibleInterface* f) { f->setText(QAccessible::Value, ui::internal::ToQt("東京")); }},
+      {"insert",
+       [](QAccessibleInterface* f) {
+         f->editableTextInterface()->insertText(2, QStringLiteral("x"));
+       }},
+      {"delete", [](QAccessibleInterface* f) { f->editableTextInterface()->deleteText(1, 3); }},
+      {"replace",
+       [](QAccessibleInterface* f) {
+         f->editableTextInterface()->replaceText(3, 4, QStringLiteral("99"));
+       }},
+  };
+}
+const std::vector<std::string> kChangedTexts{"東京", "12x34", "14", "12399"};
+
+std::vector<TextWrite> SameTextWrites() {
+  return {
+      {"set",
+       [](QAccessibleInterface* f) { f->setText(QAccessible::Value, QStringLiteral("1234")); }},
+      {"insert",
+       [](QAccessibleInterface* f) { f->editableTextInterface()->insertText(1, QString()); }},
+      {"delete", [](QAccessibleInterface* f) { f->editableTextInterface()->deleteText(2, 2); }},
+      {"replace",
+       [](QAccessibleInterface* f) {
+         f->editableTextInterface()->replaceText(1, 3, QStringLiteral("23"));
+       }},
+  };
+}
+
+TEST_F(EditTest, TextWrittenThroughTheAccessibleInterfaceRunsTheHandlerAsTypingDoes) {
+  QAccessibleInterface* field = testsupport::AccessibleOf(edit);
+  ASSERT_NE(field->editableTextInterface(), nullptr);
+  const std::vector<TextWrite> writes = ChangingWrites();
+  for (std::size_t i = 0; i < writes.size(); ++i) {
+    SCOPED_TRACE(writes[i].name);
+    edit.SetText("1234");
+    seen.clear();
+    writes[i].write(field);
+    EXPECT_EQ(seen, (std::vector<std::string>{kChangedTexts[i]}));
+    EXPECT_SJIS_EQ(kChangedTexts[i], edit.Text());
+    EXPECT_SJIS_EQ(kChangedTexts[i], ui::internal::ToSjis(field->text(QAccessible::Value)));
+  }
+  for (const TextWrite& w : SameTextWrites()) {
+    SCOPED_TRACE(w.name);
+    edit.SetText("1234");
+    seen.clear();
+    w.write(field);
+    EXPECT_TRUE(seen.empty());
+    EXPECT_EQ("1234", edit.Text());
+  }
+}
+
+TEST_F(EditTest, AReadOnlyOrDisabledFieldTakesNoTextThroughTheAccessibleInterface) {
+  edit.SetText("1234");
+  seen.clear();
+  QAccessibleInterface* field = testsupport::AccessibleOf(edit);
+  EXPECT_TRUE(field->state().editable);
+  edit.SetReadOnly(true);
+  EXPECT_TRUE(field->state().readOnly);
+  EXPECT_FALSE(field->state().editable);
+  for (const TextWrite& w : ChangingWrites()) w.write(field);
+  edit.SetReadOnly(false);
+  form.SetEnabled(false);
+  for (const TextWrite& w : ChangingWrites()) w.write(field);
+  EXPECT_TRUE(seen.empty());
+  EXPECT_EQ("1234", edit.Text());
+}
+
+// The field is read through the accessible text interface as Qt's own line edit is read.
+TEST_F(EditTest, TheAccessibleTextInterfaceReadsTheField) {
+  form.SetClientSize(300, 40);
+  edit.SetBounds(8, 8, 200, 24);
+  form.Show();
+  edit.SetText("東京 11R");
+  QAccessibleInterface* field = testsupport::AccessibleOf(edit);
+  EXPECT_EQ(field->role(), QAccessible::EditableText);
+  QAccessibleTextInterface* text = field->textInterface();
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->characterCount(), 6);
+  EXPECT_EQ(text->text(3, 6), QStringLiteral("11R"));
+  int start = -1, end = -1;
+  EXPECT_EQ(text->textAtOffset(4, QAccessible::WordBoundary, &start, &end), QStringLiteral("11R"));
+  EXPECT_EQ(start, 3);
+  EXPECT_EQ(end, 6);
+  text->setSelection(0, 0, 2);
+  EXPECT_EQ(text->selectionCount(), 1);
+  text->selection(0, &start, &end);
+  EXPECT_EQ(start, 0);
+  EXPECT_EQ(end, 2);
+  text->removeSelection(0);
+  EXPECT_EQ(text->selectionCount(), 0);
+  text->setCursorPosition(4);
+  EXPECT_EQ(text->cursorPosition(), 4);
+  // Characters side by side, each where the field shows it.
+  const QRect first = text->characterRect(0);
+  const QRect fourth = text->characterRect(3);
+  EXPECT_FALSE(first.isEmpty());
+  EXPECT_GT(fourth.left(), first.left());
+  EXPECT_TRUE(field->rect().contains(first.center()));
+  EXPECT_EQ(text->offsetAtPoint(fourth.center()), 3);
+  EXPECT_EQ(seen.size(), 1u);  // reading changed nothing
+}
+
 class ComboTest : public ::testing::Test {
  protected:
   ComboTest() {
@@ -115,6 +230,43 @@ TEST_F(ComboTest, ReturnAfterTypingAnItemsTextChangesNothing) {
   combo.Type("\r");
   EXPECT_TRUE(seen.empty());
   EXPECT_EQ("2016/03/05", combo.Text());
+}
+
+TEST_F(ComboTest, AnItemChosenThroughTheAccessibleInterfaceRunsTheHandlerAsAPickDoes) {
+  QAccessibleInterface* list =
+      testsupport::ChildWithRole(testsupport::AccessibleOf(combo), QAccessible::List);
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->childCount(), 3);
+  EXPECT_EQ(list->child(2)->text(QAccessible::Name), QStringLiteral("2016/02/28"));
+  EXPECT_EQ(list->child(2)->role(), QAccessible::ListItem);
+  testsupport::DoAction(testsupport::ComboItem(combo, 1),
+                        QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(seen, (std::vector<std::string>{"2016/03/05"}));
+  EXPECT_EQ("2016/03/05", combo.Text());
+  testsupport::DoAction(testsupport::ComboItem(combo, 2),
+                        QAccessibleActionInterface::toggleAction());
+  EXPECT_EQ(seen, (std::vector<std::string>{"2016/03/05", "2016/02/28"}));
+  EXPECT_EQ("2016/02/28", combo.Text());
+  EXPECT_EQ(combo.ItemCount(), 3);
+  combo.SetEnabled(false);
+  testsupport::ComboItem(combo, 0)->actionInterface()->doAction(
+      QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(seen.size(), 2u);
+  EXPECT_EQ("2016/02/28", combo.Text());
+}
+
+TEST_F(ComboTest, TextWrittenIntoTheFieldThroughTheAccessibleInterfaceRunsTheHandlerAsTyping) {
+  QAccessibleInterface* field = testsupport::ComboField(combo);
+  ASSERT_NE(field, nullptr);
+  ASSERT_NE(field->editableTextInterface(), nullptr);
+  field->setText(QAccessible::Value, QStringLiteral("2016/03/05"));
+  EXPECT_EQ(seen, (std::vector<std::string>{"2016/03/05"}));
+  field->editableTextInterface()->replaceText(0, 10, QStringLiteral("2016/03/05"));
+  EXPECT_EQ(seen.size(), 1u);
+  field->editableTextInterface()->deleteText(9, 10);
+  EXPECT_EQ(seen, (std::vector<std::string>{"2016/03/05", "2016/03/0"}));
+  EXPECT_EQ("2016/03/0", combo.Text());
+  EXPECT_EQ(combo.ItemCount(), 3);
 }
 
 TEST_F(ComboTest, ClearEmptiesItemsAndText) {

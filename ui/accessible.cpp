@@ -1,0 +1,213 @@
+// The factory of the layer's accessible interfaces, buttons and drop-down lists.
+#include "ui/accessible.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QPushButton>
+#include <vector>
+
+namespace ui::internal {
+namespace {
+
+// The nearest widget of the layer at or above the object decides.
+QAccessibleInterface* LayerFactory(const QString& /*class_name*/, QObject* object) {
+  for (QObject* o = object; o; o = o->parent()) {
+    if (auto* parts = dynamic_cast<AccessibleParts*>(o)) return parts->NewAccessible(object);
+  }
+  return nullptr;
+}
+
+// A button's text without its mnemonic marks ("&&" is a literal "&"), as Qt names buttons.
+QString WithoutMnemonic(const QString& text) {
+  QString plain;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == u'&' && i + 1 < text.size()) ++i;
+    plain += text[i];
+  }
+  return plain;
+}
+
+class ButtonAccessible : public QAccessibleWidget {
+ public:
+  ButtonAccessible(QAbstractButton* button, QAccessible::Role role)
+      : QAccessibleWidget(button, role) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) {
+      QString name = widget()->accessibleName();
+      if (name.isEmpty()) name = WithoutMnemonic(button()->text());
+      if (!name.isEmpty()) return name;
+    }
+    return QAccessibleWidget::text(t);
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.checkable = button()->isCheckable();
+    s.checked = button()->isChecked();
+    s.pressed = button()->isDown();
+    if (auto* push = qobject_cast<QPushButton*>(button())) s.defaultButton = push->isDefault();
+    return s;
+  }
+
+  QStringList actionNames() const override {
+    QStringList names;
+    if (widget()->isEnabled()) {
+      names << pressAction();
+      if (role() == QAccessible::RadioButton) names << toggleAction();
+    }
+    return names + QAccessibleWidget::actionNames();
+  }
+
+  void doAction(const QString& action) override {
+    if (action == pressAction() ||
+        (action == toggleAction() && role() == QAccessible::RadioButton)) {
+      button()->click();  // does nothing while the button or its window is disabled
+    } else {
+      QAccessibleWidget::doAction(action);
+    }
+  }
+
+ private:
+  QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+};
+
+class PickList;
+
+// An item of a drop-down list. It has no object of its own; its list owns it.
+class PickItem : public QAccessibleInterface, public QAccessibleActionInterface {
+ public:
+  PickItem(PickList* list, int row) : list_(list), row_(row) {}
+
+  bool isValid() const override;
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override;
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* parent() const override;
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QString text(QAccessible::Text t) const override;
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override;
+  QAccessible::Role role() const override { return QAccessible::ListItem; }
+  QAccessible::State state() const override;
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                             : nullptr;
+  }
+
+  QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
+  void doAction(const QString& action) override;
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+ private:
+  PickList* list_;
+  int row_;
+};
+
+class PickList : public QAccessibleWidget {
+ public:
+  PickList(QAbstractItemView* view, QWidget* owner, std::function<void(int)> pick)
+      : QAccessibleWidget(view, QAccessible::List), owner_(owner), pick_(std::move(pick)) {}
+  ~PickList() override {
+    for (QAccessible::Id id : item_ids_) QAccessible::deleteAccessibleInterface(id);
+  }
+
+  int childCount() const override { return Rows(); }
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0 || index >= Rows()) return nullptr;
+    if (static_cast<int>(item_ids_.size()) <= index) item_ids_.resize(index + 1, 0);
+    QAccessibleInterface* item = QAccessible::accessibleInterface(item_ids_[index]);
+    if (!item) {
+      item = new PickItem(const_cast<PickList*>(this), index);
+      item_ids_[index] = QAccessible::registerAccessibleInterface(item);
+    }
+    return item;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    for (std::size_t row = 0; row < item_ids_.size(); ++row) {
+      if (item_ids_[row] != 0 && QAccessible::accessibleInterface(item_ids_[row]) == child) {
+        return child->isValid() ? static_cast<int>(row) : -1;
+      }
+    }
+    return -1;
+  }
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(owner_);
+  }
+
+  QAbstractItemView* view() const { return static_cast<QAbstractItemView*>(widget()); }
+  QModelIndex Index(int row) const {
+    return view()->model() ? view()->model()->index(row, 0, view()->rootIndex()) : QModelIndex();
+  }
+  int Rows() const { return view()->model() ? view()->model()->rowCount(view()->rootIndex()) : 0; }
+  void Pick(int row) {
+    if (owner_->isEnabled() && row < Rows()) pick_(row);
+  }
+  bool Enabled() const { return owner_->isEnabled(); }
+
+ private:
+  QWidget* owner_;
+  std::function<void(int)> pick_;
+  // The items by row, made when first asked for; the cache holds them.
+  mutable std::vector<QAccessible::Id> item_ids_;
+};
+
+bool PickItem::isValid() const { return list_->isValid() && row_ < list_->Rows(); }
+
+QWindow* PickItem::window() const { return list_->window(); }
+
+QAccessibleInterface* PickItem::parent() const { return list_; }
+
+QString PickItem::text(QAccessible::Text t) const {
+  if (t != QAccessible::Name || !isValid()) return {};
+  return list_->Index(row_).data(Qt::DisplayRole).toString();
+}
+
+QRect PickItem::rect() const {
+  if (!isValid() || !list_->view()->isVisible()) return {};
+  QWidget* viewport = list_->view()->viewport();
+  QRect r = list_->view()->visualRect(list_->Index(row_));
+  return QRect(viewport->mapToGlobal(r.topLeft()), r.size());
+}
+
+QAccessible::State PickItem::state() const {
+  QAccessible::State s;
+  if (!isValid()) {
+    s.invalid = true;
+    return s;
+  }
+  QAbstractItemView* view = list_->view();
+  s.selectable = true;
+  s.focusable = true;
+  s.invisible = !view->isVisible();
+  s.disabled = !list_->Enabled();
+  if (view->selectionModel()) s.selected = view->selectionModel()->isSelected(list_->Index(row_));
+  return s;
+}
+
+void PickItem::doAction(const QString& action) {
+  if ((action == pressAction() || action == toggleAction()) && isValid()) list_->Pick(row_);
+}
+
+}  // namespace
+
+void InstallAccessibleFactory() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  QAccessible::installFactory(LayerFactory);
+}
+
+QAccessibleInterface* NewButtonAccessible(QAbstractButton* button, QAccessible::Role role) {
+  return new ButtonAccessible(button, role);
+}
+
+QAccessibleInterface* NewPickListAccessible(QAbstractItemView* view, QWidget* owner,
+                                            std::function<void(int row)> pick) {
+  return new PickList(view, owner, std::move(pick));
+}
+
+}  // namespace ui::internal
