@@ -40,13 +40,18 @@ int32_t IntegerValue(std::string_view text) {
 }
 
 double DecimalValue(std::string_view text) {
+  if (auto v = ParseDecimal(text)) return *v;
+  throw NotAFloat(text);
+}
+
+std::optional<double> ParseDecimal(std::string_view text) {
   std::string_view t = text;
   while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
   while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
   if (!t.empty() && t.front() == '+') t.remove_prefix(1);
   double v = 0;
   auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
-  if (t.empty() || ec != std::errc() || end != t.data() + t.size()) throw NotAFloat(text);
+  if (t.empty() || ec != std::errc() || end != t.data() + t.size()) return std::nullopt;
   return v;
 }
 

@@ -38,5 +38,7 @@ int32_t IntegerValue(std::string_view text);
 // A decimal number ("002.5", "-3", "1e2"); blanks around it allowed. Fails with the
 // conversion error that names the text.
 double DecimalValue(std::string_view text);
+// The same rule without an error: nothing for a text that is not such a number.
+std::optional<double> ParseDecimal(std::string_view text);
 
 }  // namespace base

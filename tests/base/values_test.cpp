@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "base/errors.h"
 #include "base/fixed_record.h"
 
@@ -74,6 +76,23 @@ TEST(Values, ConversionsNameTheTextThatFailed) {
   EXPECT_THROW(base::DecimalValue("."), base::ConversionError);
   EXPECT_THROW(base::DecimalValue(""), base::ConversionError);
   EXPECT_THROW(base::DecimalValue("1.2.3"), base::ConversionError);
+}
+
+TEST(Values, ParseDecimalGivesNothingWhereDecimalValueFails) {
+  struct {
+    const char* text;
+    std::optional<double> value;
+  } cases[] = {
+      {"  3.00", 3.0},       {" -0.05", -0.05},     {" 7", 7.0},
+      {"+1.5 ", 1.5},        {" ", std::nullopt},   {"", std::nullopt},
+      {"12%", std::nullopt}, {"1 2", std::nullopt}, {" ﾄﾘｹｼ", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.value, base::ParseDecimal(c.text)) << c.text;
+    if (!c.value) {
+      EXPECT_THROW(base::DecimalValue(c.text), base::ConversionError) << c.text;
+    }
+  }
 }
 
 TEST(FixedRecord, FieldsAreLittleEndianAtTheirOffsets) {
