@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QPushButton>
 #include <vector>
 
@@ -63,7 +64,7 @@ class ButtonAccessible : public QAccessibleWidget {
   void doAction(const QString& action) override {
     if (action == pressAction() ||
         (action == toggleAction() && role() == QAccessible::RadioButton)) {
-      button()->click();  // does nothing while the button or its window is disabled
+      if (TakesUserInput(widget())) button()->click();
     } else {
       QAccessibleWidget::doAction(action);
     }
@@ -144,7 +145,7 @@ class PickList : public QAccessibleWidget {
   }
   int Rows() const { return view()->model() ? view()->model()->rowCount(view()->rootIndex()) : 0; }
   void Pick(int row) {
-    if (owner_->isEnabled() && row < Rows()) pick_(row);
+    if (TakesUserInput(owner_) && row < Rows()) pick_(row);
   }
   bool Enabled() const { return owner_->isEnabled(); }
 
@@ -193,6 +194,17 @@ void PickItem::doAction(const QString& action) {
 }
 
 }  // namespace
+
+bool TakesUserInput(const QWidget* widget) {
+  if (!widget->isEnabled()) return false;
+  const QWidget* modal = QApplication::activeModalWidget();
+  if (!modal) return true;
+  for (const QWidget* w = widget->window(); w;
+       w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {
+    if (w == modal) return true;
+  }
+  return false;
+}
 
 void InstallAccessibleFactory() {
   static bool installed = false;

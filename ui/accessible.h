@@ -11,7 +11,8 @@
 //     place, which emits textEdited as keys do; only a change of the text counts, and a
 //     read-only or disabled field takes nothing;
 //   - the choice of an item of a list is the widget's pick function.
-// A disabled control, or one in a disabled window, takes no action.
+// A control that a user could not reach now takes nothing: a disabled one, one in a
+// disabled window, or one in a window that a modal window (a message box) blocks.
 //
 // How a widget class of the layer takes part: it derives from AccessibleParts as well and
 // returns, for itself or for one of its parts (a child widget such as a combo's field or
@@ -41,6 +42,11 @@ class AccessibleParts {
 
 // Installs the factory (once; Application does it).
 void InstallAccessibleFactory();
+
+// True when a user's click or keys could reach the widget now: it is enabled (with its
+// containers and window), and no modal window other than its own window (or one of the
+// windows that own it) is open.
+bool TakesUserInput(const QWidget* widget);
 
 // A button whose press is a click, with the role given: QAccessible::Button (press) or
 // QAccessible::RadioButton (press and toggle, and its checked state).

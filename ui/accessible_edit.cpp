@@ -12,12 +12,13 @@ namespace {
 
 // Types `text` in place of the characters [start, end): selects them and types over them
 // with the field's own editing, which emits textEdited as keys do. Nothing happens when
-// the text would stay the same, or while the field is read-only or disabled.
+// the text would stay the same, while the field is read-only, or when keys could not
+// reach it.
 void TypeOver(QLineEdit* edit, int start, int end, const QString& text) {
   const QString old = edit->text();
   start = std::clamp<int>(start, 0, old.size());
   end = std::clamp<int>(end, start, old.size());
-  if (!edit->isEnabled() || edit->isReadOnly()) return;
+  if (!TakesUserInput(edit) || edit->isReadOnly()) return;
   if (QString(old).replace(start, end - start, text) == old) return;
   edit->deselect();
   edit->setCursorPosition(start);

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QTimer>
 #include <QWidget>
 #include <string>
 #include <vector>
 
 #include "base/errors.h"
+#include "tests/support/accessible.h"
 #include "tests/support/sjis_assert.h"
 #include "ui/application.h"
 #include "ui/controls.h"
@@ -105,6 +108,43 @@ TEST_F(ModalTest, ADialogClosedInsideItsShownHandlerEndsTheModalRunAtOnce) {
   dialog.Show();
   EXPECT_THROW(dialog.ShowModal(), base::Error);
   EXPECT_TRUE(main_form.Enabled());
+}
+
+// A modal box (as QMessageBox shows one) leaves the other windows enabled, but no click or
+// key reaches them; nor does an assistive tool's action or text.
+TEST_F(ModalTest, AModalBoxBlocksAccessibleInputToTheOtherWindows) {
+  ui::Button button{main_form};
+  ui::RadioButton radio{main_form};
+  ui::Edit edit{main_form};
+  ui::ComboBox combo{main_form};
+  combo.AddItem("2024/06/01");
+  std::vector<std::string> runs;
+  button.on_click = [&] { runs.push_back("button"); };
+  radio.on_click = [&] { runs.push_back("radio"); };
+  edit.on_change = [&] { runs.push_back("edit"); };
+  combo.on_change = [&] { runs.push_back("combo"); };
+  auto drive = [&] {
+    testsupport::AccessibleOf(button)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+    testsupport::AccessibleOf(radio)->actionInterface()->doAction(
+        QAccessibleActionInterface::toggleAction());
+    testsupport::AccessibleOf(edit)->setText(QAccessible::Value, QStringLiteral("1"));
+    testsupport::ComboItem(combo, 0)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+  };
+
+  QDialog box(main_form.widget());
+  box.setWindowModality(Qt::ApplicationModal);
+  box.show();
+  ASSERT_EQ(QApplication::activeModalWidget(), &box);
+  drive();
+  EXPECT_TRUE(runs.empty());
+  EXPECT_FALSE(radio.Checked());
+  EXPECT_EQ("", edit.Text());
+
+  box.hide();
+  drive();
+  EXPECT_EQ(runs, (std::vector<std::string>{"button", "radio", "edit", "combo"}));
 }
 
 }  // namespace
