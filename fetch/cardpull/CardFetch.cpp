@@ -64,8 +64,10 @@ RunEnd ReadLoop(jvlink::JVLink& jv, fetch::ReadingView& view, const std::string&
       view.SetDialogCaption("データ読込み完了．．．．" + std::to_string(counter));
       return RunEnd::kEndOfData;
     } else {
+      // The day files of the run are not whole: the old ones stay. The panel says so.
       view.AppendLog("JVReadエラー:" + std::to_string(rc) + kCrLf);
-      fetch::CloseAll(files);
+      fetch::AbandonAll(files);
+      view.ShowStatus(fetch::ReadErrorText(rc, key));
       return RunEnd::kReadError;
     }
   }

@@ -24,8 +24,10 @@ enum class RunEnd { kOpenFailed, kEndOfData, kReadError, kFileError };
 // The reading dialog's show handler.
 RunEnd RunReadingDialog(jvlink::JVLink& jv, fetch::ReadingView& view, const std::string& key);
 
-// The read loop: the three day files are made at the first record and used for the whole
-// run. A record whose line has no value where a number is needed is logged and skipped.
+// The read loop: the three day files are begun at the first record and used for the whole
+// run; they take the place of the old ones only at the end of the data, so a read error or
+// a file error leaves the old day files whole (and says so in the status panel). A record
+// whose line has no value where a number is needed is logged and skipped.
 RunEnd ReadRecords(jvlink::JVLink& jv, fetch::ReadingView& view, const std::string& key);
 
 }  // namespace cardpull

@@ -19,6 +19,10 @@ std::string BadRaceDayText(std::string_view argument) {
   return "開催日の指定が正しくありません（yyyymmdd）：" + std::string(argument);
 }
 
+std::string ReadErrorText(int rc, std::string_view key) {
+  return "JVReadエラー:" + std::to_string(rc) + "   " + std::string(key);
+}
+
 std::string CannotCreateFolderText(std::string_view folder) {
   return "フォルダを作成できません：" + std::string(folder);
 }

@@ -16,6 +16,10 @@ bool IsRaceDay(std::string_view text);
 // The status text that refuses an argument that is not a race day.
 std::string BadRaceDayText(std::string_view argument);
 
+// A failed JVRead as the status panel shows it: "JVReadエラー:" + the result + three
+// blanks + the key of the fetch (the race day or the race).
+std::string ReadErrorText(int rc, std::string_view key);
+
 // Status texts of a day file or odds file that cannot be made or written.
 std::string CannotCreateFolderText(std::string_view folder);
 std::string CannotCreateFileText(std::string_view path);

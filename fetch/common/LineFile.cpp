@@ -1,5 +1,10 @@
 #include "fetch/common/LineFile.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -10,6 +15,8 @@
 namespace fetch {
 namespace {
 
+constexpr std::string_view kPartEnd = ".part";
+
 std::string Reason(int error) { return std::strerror(error); }
 
 void MakeFolder(const std::string& folder) {
@@ -19,6 +26,21 @@ void MakeFolder(const std::string& folder) {
   }
 }
 
+std::string FolderOf(const std::string& path) {
+  std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+// "<name>.<digits>.part": the temporary file of one of our runs.
+bool IsTemporaryName(std::string_view name) {
+  if (name.size() <= kPartEnd.size() || !name.ends_with(kPartEnd)) return false;
+  name.remove_suffix(kPartEnd.size());
+  std::size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos || dot + 1 == name.size() || dot == 0) return false;
+  return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(dot) + 1, name.end(),
+                     [](char c) { return c >= '0' && c <= '9'; });
+}
+
 }  // namespace
 
 void MakeDayFolder(const std::string& day_folder) {
@@ -26,25 +48,57 @@ void MakeDayFolder(const std::string& day_folder) {
   MakeFolder(day_folder);
 }
 
-void LineFile::Abandon() noexcept {
+void RemoveStaleTemporaryFiles(const std::string& folder) {
+  for (const std::string& name : base::ListEntries(folder)) {
+    if (!IsTemporaryName(name)) continue;
+    const std::string path = folder + "/" + name;
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) continue;
+    // The program that writes a temporary file holds its lock until the file is closed or
+    // abandoned; a lock that can be had belongs to no running program.
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(path.c_str());
+    ::close(fd);
+  }
+}
+
+void LineFile::Discard() noexcept {
   if (file_) std::fclose(file_);
   file_ = nullptr;
+  if (!temp_.empty()) ::unlink(temp_.c_str());
+  temp_.clear();
 }
+
+void LineFile::Abandon() noexcept { Discard(); }
 
 void LineFile::Fail(const std::string& status, const char* what) {
   int error = errno;
-  if (file_) {
-    std::fclose(file_);
-    file_ = nullptr;
-  }
+  Discard();
   throw OutputError(status, std::string(what) + " " + path_ + ": " + Reason(error));
 }
 
 void LineFile::Create(const std::string& path) {
   if (file_) Close();
   path_ = path;
-  file_ = std::fopen(path.c_str(), "wb");
-  if (!file_) Fail(CannotCreateFileText(path), "cannot create");
+  has_lines_ = false;
+  if (base::PathExists(path) && !base::FileExists(path)) {
+    errno = EISDIR;
+    Fail(CannotCreateFileText(path), "cannot create");
+  }
+  RemoveStaleTemporaryFiles(FolderOf(path));
+  temp_ = path + "." + std::to_string(::getpid()) + std::string(kPartEnd);
+  int fd = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    temp_.clear();
+    Fail(CannotCreateFileText(path), "cannot create");
+  }
+  ::flock(fd, LOCK_EX);
+  file_ = ::fdopen(fd, "wb");
+  if (!file_) {
+    int error = errno;
+    ::close(fd);
+    errno = error;
+    Fail(CannotCreateFileText(path), "cannot create");
+  }
 }
 
 void LineFile::WriteLine(std::string_view line, bool flush) {
@@ -52,16 +106,22 @@ void LineFile::WriteLine(std::string_view line, bool flush) {
       std::fwrite(kCrLf, 1, 2, file_) != 2 || (flush && std::fflush(file_) != 0)) {
     Fail(CannotWriteFileText(path_), "cannot write");
   }
+  has_lines_ = true;
 }
 
 void LineFile::Close() {
   if (!file_) return;
   std::FILE* f = file_;
   file_ = nullptr;
-  if (std::fclose(f) != 0) {
-    int error = errno;
-    throw OutputError(CannotWriteFileText(path_), "cannot write " + path_ + ": " + Reason(error));
+  if (std::fclose(f) != 0) Fail(CannotWriteFileText(path_), "cannot write");
+  if (!has_lines_ && base::PathExists(path_)) {
+    Discard();  // an empty result keeps the old file
+    return;
   }
+  if (::rename(temp_.c_str(), path_.c_str()) != 0) {
+    Fail(CannotCreateFileText(path_), "cannot create");
+  }
+  temp_.clear();
 }
 
 }  // namespace fetch

@@ -1,6 +1,10 @@
 // The output text files of the fetch programs: one CSV line after another, each ended by
-// CR LF. A file that cannot be made or written throws OutputError, whose status() is the
-// text for the status panel and whose what() says what the system reported.
+// CR LF. A file is written whole or not at all: its lines go to a temporary file in the
+// same folder, which takes the file's place only when the file is closed after its last
+// line; a file that is abandoned, or whose program ends or is killed before, leaves the old
+// file as it was. So a reader only ever sees the old or the new file. A file that cannot
+// be made or written throws OutputError, whose status() is the text for the status panel
+// and whose what() says what the system reported.
 #pragma once
 #include <cstdio>
 #include <optional>
@@ -24,6 +28,9 @@ class OutputError : public base::FileError {
 // Makes the folder "jv_data" and its day folder below it when they are missing.
 void MakeDayFolder(const std::string& day_folder);
 
+// One output file. Its temporary file is the file's name followed by "." + the process id
+// + ".part", locked while it is written; the temporary files of runs that were killed
+// (unlocked ones) are removed whenever a file is made in their folder.
 class LineFile {
  public:
   LineFile() = default;
@@ -31,26 +38,36 @@ class LineFile {
   LineFile(const LineFile&) = delete;
   LineFile& operator=(const LineFile&) = delete;
 
-  // Creates the file, or replaces the one that is there (emptied).
+  // Begins the file (the old one stays until Close).
   void Create(const std::string& path);
   bool is_open() const { return file_ != nullptr; }
   const std::string& path() const { return path_; }
   // Writes the line and CR LF; flush: hands them to the system at once.
   void WriteLine(std::string_view line, bool flush);
-  // Closes the file (nothing when none is open); it is closed also when this throws.
+  // Ends the file: it takes the place of the old one. A file without lines replaces no old
+  // file: it is made, empty, only where there is none. Nothing happens when none is open;
+  // the temporary file is gone also when this throws.
   void Close();
-  // Closes the file without reporting a failure (after another failure was reported).
+  // Ends the file without replacing the old one (after a failure, or when a run ends
+  // before the file is whole).
   void Abandon() noexcept;
 
  private:
   [[noreturn]] void Fail(const std::string& status, const char* what);
+  void Discard() noexcept;
 
   std::FILE* file_ = nullptr;
   std::string path_;
+  std::string temp_;
+  bool has_lines_ = false;
 };
 
-// Closes every file of the list that is open; the first failure is thrown after all are
-// closed.
+// Removes the temporary files in the folder that no running program writes (those of a
+// killed run).
+void RemoveStaleTemporaryFiles(const std::string& folder);
+
+// Closes every file of the list that is open, each taking the place of its old one; the
+// first failure is thrown after all are closed.
 template <std::size_t N>
 void CloseAll(LineFile (&files)[N]) {
   std::optional<OutputError> first;

@@ -78,10 +78,24 @@ class OddsFiles {
   fetch::LineFile files_[2];
 };
 
+// The failure of one fetch for the run's final status: empty while all goes well, then the
+// status text of the first thing that failed.
+class FetchFailure {
+ public:
+  void Note(const std::string& text) {
+    if (text_.empty()) text_ = text;
+  }
+  const std::string& text() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
 void JVReading(jvlink::JVLink& jv, fetch::StatusView& view, const std::string& data_spec,
-               const std::string& race_key) {
+               const std::string& race_key, FetchFailure& failure) {
   OddsFiles files(data_spec == "0B41", race_key);
   int count = 0;
+  int written = 0;
   std::string file_name;
   try {
     for (;;) {
@@ -92,29 +106,52 @@ void JVReading(jvlink::JVLink& jv, fetch::StatusView& view, const std::string& d
         if (count == 0) files.Create();
         ++count;
         std::string_view record(buffer.data(), std::min<std::size_t>(rc, buffer.size()));
-        if (!files.Write(record)) {
-          view.ShowStatus("オッズレコードを変換できません：" + race_key);
+        if (files.Write(record)) {
+          ++written;
+        } else {
+          const std::string text = "オッズレコードを変換できません：" + race_key;
+          view.ShowStatus(text);
+          failure.Note(text);
         }
       } else if (rc == -1) {
         continue;
       } else if (rc == 0) {
         view.ShowStatus("開催情報を全て取り込みました。");
-        files.Close();
+        // A fetch of which no record gave a line keeps the old files.
+        if (written > 0) {
+          files.Close();
+        } else {
+          files.Abandon();
+        }
         return;
       } else {
-        view.ShowStatus("JVReadエラー:" + std::to_string(rc) + "   " + race_key);
-        files.Close();
+        // The fetch is not whole: the old files stay.
+        const std::string text = fetch::ReadErrorText(rc, race_key);
+        view.ShowStatus(text);
+        failure.Note(text);
+        files.Abandon();
         return;
       }
     }
   } catch (const fetch::OutputError& e) {
     view.ShowStatus(e.status());
+    failure.Note(e.status());
     files.Abandon();
   }
 }
 
-void JVClosing(jvlink::JVLink& jv, fetch::StatusView& view) {
-  view.ShowStatus(fetch::CallResultText("JVClose", jv.JVClose()));
+void JVClosing(jvlink::JVLink& jv, fetch::StatusView& view, const std::string& race_key,
+               FetchFailure& failure) {
+  const int rc = jv.JVClose();
+  view.ShowStatus(fetch::CallResultText("JVClose", rc));
+  if (rc != 0) failure.Note(fetch::CallResultText("JVClose", rc) + "   " + race_key);
+}
+
+// The final status of a run in which something failed: the first failure, and how many
+// more there were.
+std::string FailureStatus(const std::string& first, int count) {
+  if (count <= 1) return first;
+  return first + "（ほか" + std::to_string(count - 1) + "件）";
 }
 
 }  // namespace
@@ -123,17 +160,21 @@ std::string OddsFilePath(const std::string& race_key, const char* prefix) {
   return fetch::DayFolder(base::Chars(race_key, 1, 8)) + "/" + prefix + OddsFileName(race_key);
 }
 
-void LoadOddsData(jvlink::JVLink& jv, fetch::StatusView& view, const std::string& data_spec,
-                  const std::string& race_key) {
+std::string LoadOddsData(jvlink::JVLink& jv, fetch::StatusView& view, const std::string& data_spec,
+                         const std::string& race_key) {
   view.ProcessMessages();
+  FetchFailure failure;
   int rc = jv.JVRTOpen(data_spec, race_key);
   if (rc != 0) {
     view.ShowStatus("JVRTOpenエラー:" + race_key + std::to_string(rc));
-    view.ShowStatus("VJ-Linkがオープンできません。" + race_key);
+    const std::string text = "VJ-Linkがオープンできません。" + race_key;
+    view.ShowStatus(text);
+    failure.Note(text);
   } else {
-    JVReading(jv, view, data_spec, race_key);
+    JVReading(jv, view, data_spec, race_key, failure);
   }
-  JVClosing(jv, view);
+  JVClosing(jv, view, race_key, failure);
+  return failure.text();
 }
 
 RunEnd RunOddsFetch(jvlink::JVLink& jv, fetch::StatusView& view, const std::string& argument) {
@@ -154,18 +195,27 @@ RunEnd RunOddsFetch(jvlink::JVLink& jv, fetch::StatusView& view, const std::stri
     return RunEnd::kNoRaceFile;
   }
 
+  std::string first_failure;
+  int failures = 0;
+  auto note = [&](const std::string& failure) {
+    if (failure.empty()) return;
+    if (failures++ == 0) first_failure = failure;
+  };
   for (const std::string& line : base::ReadLines(race_file)) {
     race_key = std::string(base::Chars(line, 1, 16));
     if (race_key.empty() || race_key[0] != '2' || !IsRaceOfDay(race_key, argument)) continue;
     if (view.CloseRequested()) return RunEnd::kStopped;
     view.ShowStatus("時系列オッズを取得中");
-    LoadOddsData(jv, view, "0B41", race_key);
+    note(LoadOddsData(jv, view, "0B41", race_key));
     if (view.CloseRequested()) return RunEnd::kStopped;
     view.ShowStatus("");
-    LoadOddsData(jv, view, "0B42", race_key);
+    note(LoadOddsData(jv, view, "0B42", race_key));
   }
 
-  if (HasWinPlaceOddsFile(fetch::DayFolder(base::Chars(race_key, 1, 8)))) {
+  // Only races of the argument's day are fetched, so its folder is the one to look into.
+  if (failures > 0) {
+    view.ShowStatus(FailureStatus(first_failure, failures));
+  } else if (HasWinPlaceOddsFile(fetch::DayFolder(argument))) {
     view.ShowStatus("時系列オッズの読み込みを完了しました");
   } else {
     view.ShowStatus("オッズは提供されていないので受領できませんでした。");

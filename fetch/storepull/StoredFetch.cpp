@@ -23,8 +23,9 @@ std::string ProgressCaption(int status, int download_count) {
          ")";
 }
 
-// The day files of the file being read: one per line kind, each made at the file's first
-// line of its kind.
+// The day files of the file being read: one per line kind, each begun at the file's first
+// line of its kind; they take the place of the old ones when the file has been read to its
+// end.
 class DayFiles {
  public:
   void Write(std::string_view file_name, LineKind kind, std::string_view line) {
@@ -122,7 +123,7 @@ RunEnd ReadLoop(jvlink::JVLink& jv, StorePullView& view, DayFiles& files,
     } else {
       view.AppendLog("JVReadエラー:" + std::to_string(rc) + " " + last_file_time_stamp + kCrLf);
       view.ShowStatus("JVLink Readエラー" + std::to_string(rc));
-      files.Close();
+      files.Abandon();  // the file being read is not whole: its day files stay as they were
       return RunEnd::kReadError;
     }
   }

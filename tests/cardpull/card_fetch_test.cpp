@@ -102,20 +102,29 @@ TEST_F(CardFetch, DayWithoutRecordsChangesNothing) {
   EXPECT_SJIS_EQ("データ読込み完了．．．．0", view.Texts("caption").back());
 }
 
-TEST_F(CardFetch, FirstRecordReplacesTheDayFilesWhateverFollows) {
-  for (const char* f : {kRaceFile, kRunnerFile, kPayoffFile})
-    WriteFile(work() + "/" + f, "old\r\n");
+TEST_F(CardFetch, DayFilesAreReplacedAtTheEndAndAnEmptyOneKeepsTheOld) {
   std::string we = testsupport::RecordBuilder(42).Set(1, "WE1").Set(12, day[0].key).str();
   std::string jg = testsupport::RecordBuilder(80).Set(1, "JG1").Set(12, day[0].key).str();
   AddFile("a.txt", {we});
   AddFile("b.txt", {jg, day[0].race});  // a file switch opens nothing new
+  // Without old day files the run makes all three, the runner and payoff files empty.
   EXPECT_EQ(RunEnd::kEndOfData, Run());
   EXPECT_SJIS_EQ(fetchtest::RaceLineBytes(day[0].race), Output(kRaceFile));
-  EXPECT_EQ("", Output(kRunnerFile));  // created, empty
+  EXPECT_EQ("", Output(kRunnerFile));
   EXPECT_EQ("", Output(kPayoffFile));
   // Records of other kinds are counted.
   EXPECT_SJIS_EQ("データ読込み完了．．．．3", view.Texts("caption").back());
   EXPECT_SJIS_EQ("開催情報を取得中  2", view.Texts("status")[2]);
+
+  // Over old day files, a file to which the run wrote no line keeps the old one.
+  for (const char* f : {kRaceFile, kRunnerFile, kPayoffFile})
+    WriteFile(work() + "/" + f, "old\r\n");
+  view = RecordingView();
+  EXPECT_EQ(RunEnd::kEndOfData, Run());
+  EXPECT_SJIS_EQ(fetchtest::RaceLineBytes(day[0].race), Output(kRaceFile));
+  EXPECT_EQ("old\r\n", Output(kRunnerFile));
+  EXPECT_EQ("old\r\n", Output(kPayoffFile));
+  EXPECT_EQ(3u, base::ListEntries(work() + "/jv_data/" + kDay).size());  // nothing temporary
 }
 
 TEST_F(CardFetch, FailedOpenIsShownAndJVCloseIsStillCalled) {
@@ -134,15 +143,50 @@ TEST_F(CardFetch, FailedOpenIsShownAndJVCloseIsStillCalled) {
   }
 }
 
-TEST_F(CardFetch, ReadErrorKeepsTheLinesWrittenBeforeIt) {
+TEST_F(CardFetch, ReadErrorMidwayKeepsThePreviousDayFilesWholeAndIsShown) {
+  AddCard();
+  EXPECT_EQ(RunEnd::kEndOfData, Run());
+  const std::string races = Output(kRaceFile), runners = Output(kRunnerFile),
+                    payoffs = Output(kPayoffFile);
+  ASSERT_FALSE(runners.empty());
+  // The next run fails after the first race and two of its runners.
+  Faults("JVRead,4,-502\n");
+  view = RecordingView();
+  EXPECT_EQ(RunEnd::kReadError, Run());
+  EXPECT_SJIS_EQ(races, Output(kRaceFile));
+  EXPECT_SJIS_EQ(runners, Output(kRunnerFile));
+  EXPECT_SJIS_EQ(payoffs, Output(kPayoffFile));
+  EXPECT_EQ(3u, base::ListEntries(work() + "/jv_data/" + kDay).size());  // nothing temporary
+  EXPECT_NE(std::string::npos, view.log.find("JVReadエラー:-502\r\nJVClose正常終了:0\r\n"));
+  EXPECT_SJIS_EQ("JVReadエラー:-502   20160305", view.LastStatus());
+  EXPECT_EQ("close", view.events.back());
+}
+
+TEST_F(CardFetch, RunKilledMidwayLeavesThePreviousDayFilesWhole) {
+  AddCard();
+  for (const char* f : {kRaceFile, kRunnerFile, kPayoffFile})
+    WriteFile(work() + "/" + f, std::string("old ") + f + "\r\n");
+  // Killed after the first race and some of its runners were written.
+  EXPECT_TRUE(fetchtest::RunKilledAtPump(view, 5, [this] { Run(); }));
+  for (const char* f : {kRaceFile, kRunnerFile, kPayoffFile})
+    EXPECT_EQ(std::string("old ") + f + "\r\n", Output(f));
+  EXPECT_EQ(3u, fetchtest::TemporaryFiles(work() + "/jv_data/" + kDay).size());
+
+  // The next run replaces them whole and removes what the killed run left.
+  view = RecordingView();
+  EXPECT_EQ(RunEnd::kEndOfData, Run());
+  std::string races;
+  for (const auto& r : day) races += fetchtest::RaceLineBytes(r.race);
+  EXPECT_SJIS_EQ(races, Output(kRaceFile));
+  EXPECT_EQ(3u, base::ListEntries(work() + "/jv_data/" + kDay).size());
+}
+
+TEST_F(CardFetch, ReadErrorOnAFirstFetchLeavesNoDayFile) {
   AddCard();
   Faults("JVRead,3,-502\n");
   EXPECT_EQ(RunEnd::kReadError, Run());
-  EXPECT_SJIS_EQ(fetchtest::RaceLineBytes(day[0].race), Output(kRaceFile));
-  EXPECT_SJIS_EQ(fetchtest::RunnerLineBytes(day[0].runners[0]), Output(kRunnerFile));
-  EXPECT_NE(std::string::npos, view.log.find("JVReadエラー:-502\r\nJVClose正常終了:0\r\n"));
-  EXPECT_SJIS_EQ("開催情報を取得中  1", view.LastStatus());  // the panel keeps its text
-  EXPECT_EQ("close", view.events.back());
+  EXPECT_TRUE(base::ListEntries(work() + "/jv_data/" + kDay).empty());
+  EXPECT_SJIS_EQ("JVReadエラー:-502   20160305", view.LastStatus());
 }
 
 TEST_F(CardFetch, FailedInitIsOnlyLogged) {
@@ -205,7 +249,9 @@ TEST_F(CardFetch, FolderOrFileThatCannotBeMadeEndsTheRunCleanly) {
     EXPECT_EQ("close", view.events.back());
     EXPECT_EQ(1, calls->Count("JVRead 110000"));
   }
-  EXPECT_EQ("", Output(kRaceFile));  // made before the runner file failed, and closed
+  // The race file begun before the runner file failed is not made either.
+  EXPECT_EQ((std::vector<std::string>{"DE160305.CSV"}),
+            base::ListEntries(work() + "/jv_data/20160305"));
 }
 
 }  // namespace

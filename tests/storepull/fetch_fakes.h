@@ -3,7 +3,12 @@
 // that records the calls it passes on. The cardpull and pricepull tests use them too.
 #pragma once
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -136,6 +141,31 @@ class CallRecorder : public jvlink::JVLink {
  private:
   jvlink::JVLink& inner_;
 };
+
+// Runs the fetch in a child process that is killed (SIGKILL) at its pump-th message pump,
+// as a kill or a crash ends a program midway. True when the child ended by that kill.
+inline bool RunKilledAtPump(RecordingView& view, int pump, const std::function<void()>& fetch) {
+  std::fflush(nullptr);
+  const pid_t pid = fork();
+  if (pid == 0) {
+    view.on_pump = [pump](int n) {
+      if (n == pump) raise(SIGKILL);
+    };
+    fetch();
+    _exit(0);
+  }
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0) {
+  }
+  return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+// The temporary files that a run left in the folder.
+inline std::vector<std::string> TemporaryFiles(const std::string& folder) {
+  std::vector<std::string> names = base::ListEntries(folder);
+  std::erase_if(names, [](const std::string& n) { return !n.ends_with(".part"); });
+  return names;
+}
 
 // The fixture of the call-sequence tests: the recorded data in dir/jvlink, the program's
 // current directory dir/work (made), the stand-in of a run with its calls recorded, and

@@ -216,23 +216,45 @@ TEST_F(ReadingDialog, FailedStatusQueryIsLoggedAndNothingIsRead) {
   EXPECT_EQ("", resume_stamp);
 }
 
-TEST_F(ReadingDialog, ReadErrorKeepsTheLinesWrittenAndTheStamp) {
+TEST_F(ReadingDialog, ReadErrorKeepsTheFilesReadWholeAndTheOldFileOfTheOneCutShort) {
   auto day5 = fetchtest::MakeDayRecords({2016, 3, 5}, 2);
   AddFile("RADT20160305.txt", "20160305170000", Races(day5));
   AddFile("SEDT20160305.txt", "20160305170500", Runners(day5));
+  WriteFile(work() + "/jv_data/20160305/DE160305.CSV", "old runners\r\n");
   Faults("JVRead,5,-502\r\n");  // two records, the file end, one runner, then the error
   resume_stamp = "20160101000000";
 
   EXPECT_EQ(RunEnd::kReadError, Run());
+  // The race file was read to its end; the runner file was cut short: the old one stays.
   EXPECT_SJIS_EQ(Lines(Races(day5), fetchtest::RaceLineBytes),
                  Output("jv_data/20160305/DG160305.CSV"));
-  EXPECT_SJIS_EQ(fetchtest::RunnerLineBytes(day5[0].runners[0]),
-                 Output("jv_data/20160305/DE160305.CSV"));
+  EXPECT_EQ("old runners\r\n", Output("jv_data/20160305/DE160305.CSV"));
+  EXPECT_EQ(2u, base::ListEntries(work() + "/jv_data/20160305").size());  // nothing temporary
   EXPECT_NE(std::string::npos,
             view.log.find("JVReadエラー:-502 20160305170500\r\nJVClose正常終了:0\r\n"));
   EXPECT_SJIS_EQ("JVLink Readエラー-502", view.LastStatus());
   EXPECT_EQ("20160101000000", resume_stamp);
   EXPECT_EQ("close", view.events.back());
+}
+
+TEST_F(ReadingDialog, RunKilledMidwayLeavesTheOldFileOfTheFileBeingRead) {
+  auto day5 = fetchtest::MakeDayRecords({2016, 3, 5}, 2);
+  AddFile("RADT20160305.txt", "20160305170000", Races(day5));
+  AddFile("SEDT20160305.txt", "20160305170500", Runners(day5));
+  WriteFile(work() + "/jv_data/20160305/DE160305.CSV", "old runners\r\n");
+  // Killed while the runner file is read: two races, the file end, two runners.
+  EXPECT_TRUE(fetchtest::RunKilledAtPump(view, 6, [this] { Run(); }));
+  EXPECT_SJIS_EQ(Lines(Races(day5), fetchtest::RaceLineBytes),
+                 Output("jv_data/20160305/DG160305.CSV"));
+  EXPECT_EQ("old runners\r\n", Output("jv_data/20160305/DE160305.CSV"));
+  EXPECT_EQ(1u, fetchtest::TemporaryFiles(work() + "/jv_data/20160305").size());
+
+  // The next run replaces it whole and removes what the killed run left.
+  view = RecordingView();
+  EXPECT_EQ(RunEnd::kEndOfData, Run());
+  EXPECT_SJIS_EQ(Lines(Runners(day5), fetchtest::RunnerLineBytes),
+                 Output("jv_data/20160305/DE160305.CSV"));
+  EXPECT_EQ(2u, base::ListEntries(work() + "/jv_data/20160305").size());
 }
 
 TEST_F(ReadingDialog, RecordFilterSkipsFilesAndKeepsWhatWasWritten) {
@@ -336,9 +358,8 @@ TEST_F(ReadingDialog, FolderOrFileThatCannotBeMadeEndsTheRunCleanly) {
     EXPECT_EQ("20160101000000", resume_stamp);
     EXPECT_EQ(0, calls->Count("SkipRestOfFile"));
   }
-  // The runner file made before the race file failed was closed with its line.
-  EXPECT_SJIS_EQ(fetchtest::RunnerLineBytes(day5[0].runners[0]),
-                 Output("jv_data/20160305/DE160305.CSV"));
+  // The runner file begun before the race file failed is not made either.
+  EXPECT_FALSE(Exists("jv_data/20160305/DE160305.CSV"));
 }
 
 // A component whose open gives no LastFileTimeStamp.

@@ -154,9 +154,15 @@ TEST_F(OddsFetch, PassesOverLinesThatAreNoRaceOfTheDay) {
   EXPECT_EQ(4u, base::ListEntries(work() + "/jv_data/20160305").size());
 }
 
-TEST_F(OddsFetch, FinalTestLooksIntoTheFolderOfTheLastKey) {
+TEST_F(OddsFetch, FinalTestLooksIntoTheFolderOfTheDay) {
   // An empty RaceFile: no fetch; the argument's folder is looked at, old files count.
   WriteFile(work() + "/" + kRaceFile, "");
+  EXPECT_EQ(RunEnd::kDone, Run());
+  EXPECT_SJIS_EQ("オッズは提供されていないので受領できませんでした。", view.LastStatus());
+  // A last line of another day is passed over and names no folder to look into.
+  WriteFile(work() + "/" + kRaceFile, "2016030605020811,x,t\r\n");
+  WriteFile(work() + "/jv_data/20160306/JD05160811.CSV", "other day\r\n");
+  view = RecordingView();
   EXPECT_EQ(RunEnd::kDone, Run());
   EXPECT_SJIS_EQ("オッズは提供されていないので受領できませんでした。", view.LastStatus());
   WriteFile(work() + "/jv_data/20160305/JD05160811.CSV", "old\r\n");
@@ -180,22 +186,51 @@ TEST_F(OddsFetch, FailedOpenIsShownAndTheRunGoesOn) {
   EXPECT_EQ(2 * static_cast<int>(keys.size()), calls->Count("JVClose"));
 }
 
-TEST_F(OddsFetch, ReadErrorClosesTheFilesAndTheRunGoesOn) {
+TEST_F(OddsFetch, ReadErrorKeepsTheOldFilesTheRunGoesOnAndTheEndNamesTheRace) {
   WriteRaceFile();
+  WriteFile(work() + "/" + Path(keys[0], "JD"), "old jd\r\n");
   // The first fetch reads three announcements (each followed by its file end), then fails.
   Faults("JVRead,7,-502\n");
   EXPECT_EQ(RunEnd::kDone, Run());
   EXPECT_SJIS_EQ("JVReadエラー:-502   " + keys[0], view.Texts("status")[3]);
   EXPECT_SJIS_EQ("JVClose正常終了:0", view.Texts("status")[4]);
-  std::vector<std::string> jd = base::SplitLines(Output(Path(keys[0], "JD")));
-  std::vector<std::string> jw = base::SplitLines(Output(Path(keys[0], "JW")));
-  EXPECT_EQ(3u, jd.size());
-  EXPECT_EQ(3u, jw.size());
-  EXPECT_SJIS_EQ(odds[keys[0]].jd.substr(0, odds[keys[0]].jd.find("\r\n") + 2), jd[0] + "\r\n");
+  EXPECT_EQ("old jd\r\n", Output(Path(keys[0], "JD")));
+  EXPECT_FALSE(Exists(Path(keys[0], "JW")));
   EXPECT_SJIS_EQ(odds[keys[0]].jr, Output(Path(keys[0], "JR")));
+  EXPECT_SJIS_EQ(odds[keys[1]].jd, Output(Path(keys[1], "JD")));
+  // The end of the run says which race failed, not that all went well.
+  EXPECT_SJIS_EQ("JVReadエラー:-502   " + keys[0], view.LastStatus());
 }
 
-TEST_F(OddsFetch, SecondFetchOfARaceReplacesItsFiles) {
+TEST_F(OddsFetch, RunKilledMidwayLeavesTheOldOddsFilesWhole) {
+  WriteRaceFile();
+  WriteFile(work() + "/" + Path(keys[0], "JD"), "old jd\r\n");
+  WriteFile(work() + "/" + Path(keys[0], "JW"), "old jw\r\n");
+  // Killed inside the first fetch, after its first announcement was written.
+  EXPECT_TRUE(fetchtest::RunKilledAtPump(view, 4, [this] { Run(); }));
+  EXPECT_EQ("old jd\r\n", Output(Path(keys[0], "JD")));
+  EXPECT_EQ("old jw\r\n", Output(Path(keys[0], "JW")));
+  const std::string folder = work() + "/jv_data/" + kDay;
+  EXPECT_EQ(2u, fetchtest::TemporaryFiles(folder).size());
+
+  // The next run replaces them whole and removes what the killed run left.
+  view = RecordingView();
+  EXPECT_EQ(RunEnd::kDone, Run());
+  EXPECT_SJIS_EQ(odds[keys[0]].jd, Output(Path(keys[0], "JD")));
+  EXPECT_SJIS_EQ(odds[keys[0]].jw, Output(Path(keys[0], "JW")));
+  EXPECT_TRUE(fetchtest::TemporaryFiles(folder).empty());
+}
+
+TEST_F(OddsFetch, FinalStatusNamesTheFirstFailureAndCountsTheOthers) {
+  WriteRaceFile();
+  std::filesystem::remove_all(data() + "/realtime/0B42/" + keys[1]);  // nothing recorded: -1
+  std::filesystem::remove_all(data() + "/realtime/0B42/" + keys[3]);
+  EXPECT_EQ(RunEnd::kDone, Run());
+  EXPECT_SJIS_EQ("VJ-Linkがオープンできません。" + keys[1] + "（ほか1件）", view.LastStatus());
+  EXPECT_SJIS_EQ(odds[keys[2]].jr, Output(Path(keys[2], "JR")));
+}
+
+TEST_F(OddsFetch, SecondFetchOfARaceReplacesItsFilesOnlyWhenWhole) {
   std::string race = fetchtest::RaceLineBytes(sampledata::RaceRecord(sample.races[0], '1'));
   WriteFile(work() + "/" + kRaceFile, race + race);
   // The second "0B41" fetch reads one announcement and fails at its second read.
@@ -203,9 +238,16 @@ TEST_F(OddsFetch, SecondFetchOfARaceReplacesItsFiles) {
   int second = first + 2 * odds[keys[0]].announcements + 1;  // and of its 0B42 fetch
   Faults("JVRead," + std::to_string(second + 3) + ",-502\n");
   EXPECT_EQ(RunEnd::kDone, Run());
-  EXPECT_SJIS_EQ(odds[keys[0]].jd.substr(0, odds[keys[0]].jd.find("\r\n") + 2),
-                 Output(Path(keys[0], "JD")));
+  EXPECT_SJIS_EQ(odds[keys[0]].jd, Output(Path(keys[0], "JD")));
+  EXPECT_SJIS_EQ(odds[keys[0]].jw, Output(Path(keys[0], "JW")));
   EXPECT_SJIS_EQ(odds[keys[0]].jr, Output(Path(keys[0], "JR")));
+  // Without the fault the second fetch replaces the files of the first.
+  Faults("");
+  WriteFile(work() + "/" + Path(keys[0], "JD"), "old\r\n");
+  view = RecordingView();
+  EXPECT_EQ(RunEnd::kDone, Run());
+  EXPECT_SJIS_EQ(odds[keys[0]].jd, Output(Path(keys[0], "JD")));
+  EXPECT_SJIS_EQ("時系列オッズの読み込みを完了しました", view.LastStatus());
 }
 
 TEST_F(OddsFetch, FetchWithoutRecordsLeavesTheFilesAsTheyWere) {
@@ -233,6 +275,25 @@ TEST_F(OddsFetch, RecordWithoutARunnerCountGivesNoLinesAndTheFetchGoesOn) {
   EXPECT_SJIS_EQ(o.jd.substr(o.jd.find("\r\n") + 2), Output(Path(keys[0], "JD")));
   EXPECT_SJIS_EQ(o.jw.substr(o.jw.find("\r\n") + 2), Output(Path(keys[0], "JW")));
   EXPECT_EQ(8, calls->Count("JVClose"));
+  EXPECT_SJIS_EQ("オッズレコードを変換できません：" + keys[0], view.LastStatus());
+}
+
+TEST_F(OddsFetch, FetchOfFailingRecordsOnlyKeepsTheOldFiles) {
+  WriteRaceFile();
+  std::string folder = data() + "/realtime/0B41/" + keys[0];
+  for (const std::string& name : base::ListEntries(folder)) {
+    std::string bytes = base::ReadFileBytes(folder + "/" + name);
+    bytes.replace(35, 2, "  ");  // no runner count
+    WriteFile(folder + "/" + name, bytes);
+  }
+  WriteFile(work() + "/" + Path(keys[0], "JD"), "old jd\r\n");
+  WriteFile(work() + "/" + Path(keys[0], "JW"), "old jw\r\n");
+  EXPECT_EQ(RunEnd::kDone, Run());
+  EXPECT_EQ("old jd\r\n", Output(Path(keys[0], "JD")));
+  EXPECT_EQ("old jw\r\n", Output(Path(keys[0], "JW")));
+  EXPECT_SJIS_EQ(odds[keys[0]].jr, Output(Path(keys[0], "JR")));
+  // One failed fetch, however many of its records failed.
+  EXPECT_SJIS_EQ("オッズレコードを変換できません：" + keys[0], view.LastStatus());
 }
 
 TEST_F(OddsFetch, OddsFileThatCannotBeMadeIsShownAndJVCloseIsCalled) {
@@ -240,11 +301,13 @@ TEST_F(OddsFetch, OddsFileThatCannotBeMadeIsShownAndJVCloseIsCalled) {
   base::MakeDirs(work() + "/" + Path(keys[0], "JW"));  // a folder in the file's place
   EXPECT_EQ(RunEnd::kDone, Run());
   std::vector<std::string> s = view.Texts("status");
-  EXPECT_SJIS_EQ("ファイルを作成できません：" + Path(keys[0], "JW"), s[3]);
+  const std::string failure = "ファイルを作成できません：" + Path(keys[0], "JW");
+  EXPECT_SJIS_EQ(failure, s[3]);
   EXPECT_SJIS_EQ("JVClose正常終了:0", s[4]);
-  EXPECT_EQ("", Output(Path(keys[0], "JD")));  // made first, then closed
+  EXPECT_FALSE(Exists(Path(keys[0], "JD")));  // begun first, then abandoned
   EXPECT_SJIS_EQ(odds[keys[0]].jr, Output(Path(keys[0], "JR")));
   EXPECT_EQ(8, calls->Count("JVClose"));
+  EXPECT_SJIS_EQ(failure, view.LastStatus());
 }
 
 TEST_F(OddsFetch, CloseRequestFinishesTheFetchUnderWayThenStops) {
