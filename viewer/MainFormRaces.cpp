@@ -3,14 +3,14 @@
 #include "ui/message_box.h"
 #include "viewer/AnalysisHeaders.h"
 #include "viewer/DispCTRLWindow.h"
-#include "viewer/logic/MainDisplay.h"
 #include "viewer/MainForm.h"
+#include "viewer/ViewerState.h"
+#include "viewer/logic/MainDisplay.h"
 #include "viewer/logic/OddsReaders.h"
 #include "viewer/logic/RaceChoice.h"
 #include "viewer/logic/RaceHeader.h"
 #include "viewer/logic/Timing.h"
 #include "viewer/logic/TrackCaption.h"
-#include "viewer/ViewerState.h"
 
 namespace viewer {
 
@@ -35,7 +35,8 @@ void TForm1::Track1Click() {
 
   const std::string race_file = State.DayDataFolder + "/" + State.RaceFileName;
   const std::vector<std::string> lines = base::ReadLines(race_file);
-  RefreshRaceHeaders(lines, base::FileAgeDos(race_file), State.DayWorkFolder, State.CurrentRace);
+  RefreshRaceHeaders(lines, base::FileAgeDos(race_file), State.DayWorkFolder, State.CurrentRace,
+                     race_file);
 
   BlankRaceCaptions();
   const std::array<std::string, 12> captions = RaceButtonCaptions(lines, State.ChosenTrackCode);

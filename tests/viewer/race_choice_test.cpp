@@ -122,4 +122,71 @@ TEST(ChosenRaceKey, FromTheChoice) {
   EXPECT_EQ("2024060109031001", viewer::ChosenRaceKey("240601", "09", "0310", 1));
 }
 
+// A damaged line of any file that a race choice reads is named by its file and line, so
+// that the user knows which file to fetch again.
+TEST_F(RaceChoiceTest, ADamagedLineIsNamedByItsFileAndLine) {
+  const std::string runners = base::ReadFileBytes(choice.day_data_folder + "/DE240601.CSV");
+  const std::string jd_lines = base::ReadFileBytes(jd), jr_lines = base::ReadFileBytes(jr);
+  const std::string timing = base::ReadFileBytes(choice.timing_file_path);
+  auto replace = [](std::string text, const std::string& from, const std::string& to) {
+    return text.replace(text.find(from), from.size(), to);
+  };
+  struct Case {
+    std::string file;
+    std::string damaged;
+    std::string message;
+  } cases[] = {
+      {choice.day_data_folder + "/DE240601.CSV",
+       replace(runners, "240601,東京,11,2", "240601,東京,11,"),
+       "'' is not a valid integer value (" + choice.day_data_folder + "/DE240601.CSV line 2)"},
+      {jd, replace(jd_lines, "3,300,400", "3,3x0,400"),
+       "'3x0' is not a valid integer value (" + jd + " line 2)"},
+      {jr, replace(jr_lines, "3,50,2.5", "3,50,2.q"),
+       "'2.q' is not a valid floating point value (" + jr + " line 1)"},
+      {choice.timing_file_path, replace(timing, "2,15:40", "2,15:4O"),
+       "(" + choice.timing_file_path + " line 2)"},
+  };
+  for (const Case& c : cases) {
+    const std::string good = base::ReadFileBytes(c.file);
+    testsupport::WriteFile(c.file, c.damaged);
+    RaceOddsRecord current;
+    try {
+      viewer::LoadChosenRace(choice, current);
+      ADD_FAILURE() << "no error for " << c.file;
+    } catch (const base::ConversionError& e) {
+      EXPECT_NE(std::string::npos, std::string(e.what()).find(c.message))
+          << testsupport::Readable(e.what()) << "\nshould hold "
+          << testsupport::Readable(c.message);
+    }
+    testsupport::WriteFile(c.file, good);
+  }
+}
+
+TEST(RaceHeaders, ADamagedRaceLineIsNamedByItsFileAndLine) {
+  testsupport::TempDir dir;
+  const std::string good =
+      "2024060105020411,2024,06,01,東京,11,第91回,東京優駿,３歳,芝　左,2400,3,15:40,7,1,1,9,t";
+  struct Case {
+    std::string line;
+    std::string message;
+  } cases[] = {
+      {"2024060105020412,2024,06,01,東京,12,,x,,芝　左,2400,1x,15:40,7,1,1,9,t",
+       "'1x' is not a valid integer value (jv_data/20240601/DG240601.CSV line 2)"},
+      {"20240601050204x3,2024,06,01,東京,12,,x,,芝　左,2400,3,15:40,7,1,1,9,t",
+       "'20240601050204x3' is not a valid race key (jv_data/20240601/DG240601.CSV line 2)"},
+      {"2024060105020412,2024,06,01,東京,12,,x,,芝　左,2400,3,15:40,7,1,?,9,t",
+       "'1?' is not a valid integer value (jv_data/20240601/DG240601.CSV line 2)"},
+  };
+  for (const Case& c : cases) {
+    RaceOddsRecord current;
+    try {
+      viewer::RefreshRaceHeaders({good, c.line}, 1, dir / "wo", current,
+                                 "jv_data/20240601/DG240601.CSV");
+      ADD_FAILURE() << c.line;
+    } catch (const base::ConversionError& e) {
+      EXPECT_SJIS_EQ(c.message, e.what());
+    }
+  }
+}
+
 }  // namespace

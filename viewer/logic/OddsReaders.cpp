@@ -25,15 +25,15 @@ class StoredLine {
   const std::string& Column(int c) const {
     if (c < 0 || static_cast<std::size_t>(c) >= fields_.size()) {
       throw base::Error("The odds line has no column " + std::to_string(c) +
-                        LinePlace(file_, line_));
+                        LinePlace(file_.file, line_));
     }
     return fields_[c];
   }
   int32_t Integer(int c) const {
-    return AtLine(file_, line_, [&] { return base::IntegerValue(Column(c)); });
+    return AtLine(file_.file, line_, [&] { return base::IntegerValue(Column(c)); });
   }
   float Decimal(std::string_view text) const {
-    return AtLine(file_, line_, [&] { return static_cast<float>(base::DecimalValue(text)); });
+    return AtLine(file_.file, line_, [&] { return static_cast<float>(base::DecimalValue(text)); });
   }
 
  private:

@@ -24,13 +24,14 @@ void LoadChosenRace(const RaceChoice& c, RaceOddsRecord& current) {
   const std::string runner_file = c.day_data_folder + "/DE" + c.file_date + ".CSV";
   std::vector<std::string> runner_lines = base::ReadLines(runner_file);
   LoadRunnerRows(current, runner_lines, TrackCodeToName(c.track_code), RaceNumberText(c.race),
-                 base::FileAgeDos(runner_file));
+                 base::FileAgeDos(runner_file), runner_file);
 
   if (!base::FileExists(c.timing_file_path)) {
     throw base::FileError("The odds-timing file \"" + c.timing_file_path +
                           "\" does not exist. Choose another one in 設定・ヘルプ.");
   }
-  SnapshotTimes times = MatchSnapshotTimes(base::ReadLines(c.timing_file_path), current.PostTime());
+  SnapshotTimes times = MatchSnapshotTimes(base::ReadLines(c.timing_file_path), current.PostTime(),
+                                           c.timing_file_path);
 
   const std::string race_key = current.RaceKey();
   const std::string folder = c.day_data_folder;

@@ -55,12 +55,14 @@ void FillRaceHeader(RaceOddsRecord& r, const std::vector<std::string>& f, int32_
 }
 
 void RefreshRaceHeaders(const std::vector<std::string>& race_lines, int32_t race_file_age,
-                        const std::string& day_work_folder, RaceOddsRecord& current) {
-  for (const auto& line : race_lines) {
-    std::vector<std::string> fields = base::SplitCsvLine(line);
+                        const std::string& day_work_folder, RaceOddsRecord& current,
+                        std::string_view race_file) {
+  for (std::size_t n = 0; n < race_lines.size(); ++n) {
+    std::vector<std::string> fields = base::SplitCsvLine(race_lines[n]);
     if (fields.empty()) continue;
     if (!IsRaceKey(fields[0])) {
-      throw base::ConversionError("'" + fields[0] + "' is not a valid race key");
+      throw base::ConversionError("'" + fields[0] + "' is not a valid race key" +
+                                  LinePlace(race_file, n));
     }
     std::string path = RaceRecordPath(day_work_folder, fields[0]);
     std::string stored;  // the file's bytes, empty when there is none
@@ -70,7 +72,7 @@ void RefreshRaceHeaders(const std::vector<std::string>& race_lines, int32_t race
     } else {
       InitRaceOddsRecord(current);
     }
-    FillRaceHeader(current, fields, race_file_age);
+    AtLine(race_file, n, [&] { FillRaceHeader(current, fields, race_file_age); });
     // A file that already holds exactly this record is left as it is.
     if (stored == current.bytes()) continue;
     if (!base::DirExists(day_work_folder)) base::MakeDirs(day_work_folder);

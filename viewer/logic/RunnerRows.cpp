@@ -15,16 +15,18 @@ std::string RunnerRaceText(std::string_view race_number) {
 }
 
 void LoadRunnerRows(RaceOddsRecord& r, const std::vector<std::string>& lines,
-                    std::string_view track_name, std::string_view race_number, int32_t age) {
+                    std::string_view track_name, std::string_view race_number, int32_t age,
+                    std::string_view runner_file) {
   const std::string race_text = RunnerRaceText(race_number);
   r.SetRunnerFileAge(age);
-  for (const auto& line : lines) {
-    std::vector<std::string> f = base::SplitCsvLine(line, 3);
+  for (std::size_t n = 0; n < lines.size(); ++n) {
+    std::vector<std::string> f = base::SplitCsvLine(lines[n], 3);
     if (FieldOrEmpty(f, 1) != track_name || FieldOrEmpty(f, 2) != race_text) continue;
-    f = base::SplitCsvLine(line);
-    int32_t horse = base::IntegerValue(FieldOrEmpty(f, 3));
+    f = base::SplitCsvLine(lines[n]);
+    int32_t horse = AtLine(runner_file, n, [&] { return base::IntegerValue(FieldOrEmpty(f, 3)); });
     if (horse < 1 || horse > RaceOddsRecord::kRunnerRows) continue;
-    int32_t finish = base::IntegerValue(FieldOrEmpty(f, 31));
+    int32_t finish =
+        AtLine(runner_file, n, [&] { return base::IntegerValue(FieldOrEmpty(f, 31)); });
     r.SetHorseName(horse, FieldOrEmpty(f, 7));
     r.SetJockeyName(horse, FieldOrEmpty(f, 10));
     r.SetTrainerName(horse, FieldOrEmpty(f, 12));

@@ -19,10 +19,10 @@ std::string RunnerRaceText(std::string_view race_number);
 // of the same horse overwrites it. A horse number outside 1-18 has no row: that line is
 // passed over. Then rows above RunnerCount lose their four texts (FinishOrder stays). A
 // horse number or finishing order that is not an integer (a missing column counts as
-// empty) throws base::ConversionError; the rows set before stay, the failing line sets
-// nothing.
+// empty) throws base::ConversionError naming runner_file and the line; the rows set before
+// stay, the failing line sets nothing.
 void LoadRunnerRows(RaceOddsRecord& record, const std::vector<std::string>& runner_lines,
                     std::string_view track_name, std::string_view race_number,
-                    int32_t runner_file_age);
+                    int32_t runner_file_age, std::string_view runner_file = "the runner file");
 
 }  // namespace viewer

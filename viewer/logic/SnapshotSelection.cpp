@@ -48,10 +48,6 @@ Moment AnnouncementMoment(std::string_view a, int year) {
 
 }  // namespace
 
-std::string LinePlace(const OddsLines& file, std::size_t line) {
-  return " (" + file.file + " line " + std::to_string(line + 1) + ")";
-}
-
 void SelectSnapshotLines(const OddsLines& file, const SnapshotTimes& times,
                          std::string_view file_date, const StoreLine& store) {
   if (file.lines.empty()) return;
@@ -74,13 +70,14 @@ void SelectSnapshotLines(const OddsLines& file, const SnapshotTimes& times,
     // Only the announcement time is read here; a taken line is read whole by its reader.
     std::vector<std::string> fields = base::SplitCsvLine(file.lines[n], 3);
     if (fields.size() < 3) {
-      throw base::Error("The odds line has no announcement time (column 2)" + LinePlace(file, n));
+      throw base::Error("The odds line has no announcement time (column 2)" +
+                        LinePlace(file.file, n));
     }
     const std::string& a = fields[2];
     std::string_view day = base::Chars(a, 1, 4);
     std::string_view hhmm = base::Chars(a, 5, 8);
     if (day == mmdd2 || day == mmdd3 || day == mmdd4) continue;
-    bool take = AtLine(file, n, [&] {
+    bool take = AtLine(file.file, n, [&] {
       if (counted == 0) {
         const std::string& entry0 = times.previous_day[0];
         previous_day_slots = entry0.empty() ? 2 : base::IntegerValue(entry0);

@@ -5,23 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "base/errors.h"
+#include "viewer/logic/Fields.h"
 #include "viewer/logic/OddsReaders.h"
 
 namespace viewer {
-
-// Where a failure happened, for the error texts: " (JD05253811.CSV line 4)".
-std::string LinePlace(const OddsLines& file, std::size_t line);
-
-// Runs fn; a conversion error it throws is thrown again with the line's place added.
-template <typename Fn>
-auto AtLine(const OddsLines& file, std::size_t line, Fn&& fn) -> decltype(fn()) {
-  try {
-    return fn();
-  } catch (const base::ConversionError& e) {
-    throw base::ConversionError(e.what() + LinePlace(file, line));
-  }
-}
 
 // Walks the file's lines in order until six slots are filled and calls
 // store(slot, line index, label prefix '1' or '2', hhmm of the announcement) for each line

@@ -5,6 +5,7 @@
 #include "base/csv.h"
 #include "base/errors.h"
 #include "base/values.h"
+#include "viewer/logic/Fields.h"
 
 namespace viewer {
 namespace {
@@ -40,22 +41,22 @@ int TimeOfDaySeconds(std::string_view text) {
   return *h * 3600 + *m * 60 + *s;
 }
 
-SnapshotTimes MatchSnapshotTimes(const std::vector<std::string>& lines,
-                                 std::string_view post_time) {
+SnapshotTimes MatchSnapshotTimes(const std::vector<std::string>& lines, std::string_view post_time,
+                                 std::string_view timing_file) {
   SnapshotTimes times;
   std::optional<int> post;
   for (std::size_t n = 0; n < lines.size(); ++n) {
     std::vector<std::string> f = base::SplitCsvLine(lines[n]);
     if (!post) post = TimeOfDaySeconds(post_time);
     if (f.size() < 2) {
-      throw base::Error("Line " + std::to_string(n + 1) +
-                        " of the odds-timing file has no post-time band (column 1)");
+      throw base::Error("The odds-timing line has no post-time band (column 1)" +
+                        LinePlace(timing_file, n));
     }
-    int band = TimeOfDaySeconds(f[1] + ":00");
+    int band = AtLine(timing_file, n, [&] { return TimeOfDaySeconds(f[1] + ":00"); });
     if (!(band <= *post && *post < band + 5 * 60)) continue;
     if (f.size() < 8) {
-      throw base::Error("Line " + std::to_string(n + 1) + " of the odds-timing file has " +
-                        std::to_string(f.size()) + " fields; a row needs 8");
+      throw base::Error("The odds-timing line has " + std::to_string(f.size()) +
+                        " fields; a row needs 8" + LinePlace(timing_file, n));
     }
     (f[0] == "0" ? times.race_day : times.previous_day) = SetOf(f);
   }

@@ -29,8 +29,10 @@ struct SnapshotTimes {
 // matching row of a set replaces the earlier one. A line with fewer than 2 fields or a
 // matching one with fewer than 8 throws base::Error; a column 1 or post time that is not a
 // time throws base::ConversionError (the post time is read only when there are lines).
+// The errors of a line name timing_file and the line.
 SnapshotTimes MatchSnapshotTimes(const std::vector<std::string>& timing_lines,
-                                 std::string_view post_time);
+                                 std::string_view post_time,
+                                 std::string_view timing_file = "the odds-timing file");
 
 // A snapshot without odds: its Label is "90000" (all six: the race has no odds yet).
 bool AllSnapshotsEmpty(const RaceOddsRecord& record);
