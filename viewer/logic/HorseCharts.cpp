@@ -4,7 +4,7 @@
 
 #include "base/values.h"
 #include "viewer/logic/Brackets.h"
-#include "viewer/logic/CellNumbers.h"
+#include "viewer/logic/ChartPoints.h"
 #include "viewer/logic/HorseTable.h"
 
 namespace viewer {
@@ -12,18 +12,6 @@ namespace viewer {
 namespace {
 
 using ui::Color;
-
-template <class Value>
-ui::SeriesPoints FromColumn(const base::TextGrid& grid, int32_t n, int column, Color color,
-                            Value value) {
-  ui::SeriesPoints points;
-  points.reserve(n);
-  for (int32_t row = 1; row <= n; ++row) {
-    points.push_back(
-        {static_cast<double>(value(grid.Cell(column, row))), grid.Cell(1, row), color, false});
-  }
-  return points;
-}
 
 ui::SeriesPoints ScoresOf(const base::TextGrid& grid, int32_t n, int column, Color color) {
   std::vector<double> values;
@@ -86,11 +74,12 @@ bool SnapshotFilled(const RaceOddsRecord& r, int k) {
 HorseCharts RebuildHorseCharts(const base::TextGrid& grid, const RaceOddsRecord& r) {
   const int32_t n = TableHorseCount(r.RunnerCount());
   HorseCharts c;
-  c.Series1 = FromColumn(grid, n, 4, {0, 196, 0}, ChartValue);
-  c.Series2 = FromColumn(grid, n, 8, ui::kBlue, ChartValue);
-  c.Series3 = FromColumn(grid, n, 11, ui::kRed, ChartValue);
-  c.Series6 = FromColumn(grid, n, 5, {0, 166, 0}, HundredthsValue);
-  c.Series7 = FromColumn(grid, n, 9, ui::kRed, HundredthsValue);
+  auto hundredths = [](std::string_view t) { return static_cast<double>(HundredthsValue(t)); };
+  c.Series1 = ColumnPoints(grid, 1, n, 4, 1, {0, 196, 0}, ChartValue);
+  c.Series2 = ColumnPoints(grid, 1, n, 8, 1, ui::kBlue, ChartValue);
+  c.Series3 = ColumnPoints(grid, 1, n, 11, 1, ui::kRed, ChartValue);
+  c.Series6 = ColumnPoints(grid, 1, n, 5, 1, {0, 166, 0}, hundredths);
+  c.Series7 = ColumnPoints(grid, 1, n, 9, 1, ui::kRed, hundredths);
 
   c.Series4 = ScoresOf(grid, n, 12, {0, 187, 0});
   c.Series5 = ScoresOf(grid, n, 13, ui::kBlue);
