@@ -21,5 +21,7 @@ inline constexpr Color kCream{255, 251, 240};
 
 // The system's colour of button captions, the normal caption colour of radio buttons.
 Color ButtonTextColor();
+// The system's colour of texts in windows, the normal caption colour of speed buttons.
+Color WindowTextColor();
 
 }  // namespace ui

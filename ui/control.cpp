@@ -12,6 +12,10 @@ Color ButtonTextColor() {
   return internal::ToColor(QApplication::palette().color(QPalette::Active, QPalette::ButtonText));
 }
 
+Color WindowTextColor() {
+  return internal::ToColor(QApplication::palette().color(QPalette::Active, QPalette::WindowText));
+}
+
 Control::Control(Container& parent, QWidget* widget) : parent_(&parent), widget_(widget) {
   // A widget may go with its container's widget first; then only the pointer is cleared.
   QObject::connect(widget_, &QObject::destroyed, [this] { widget_ = nullptr; });

@@ -11,9 +11,13 @@
 #include "ui/form.h"
 #include "ui/input.h"
 #include "ui/instance_lock.h"
+#include "ui/memo.h"
 #include "ui/message_box.h"
+#include "ui/page_control.h"
 #include "ui/process.h"
+#include "ui/speed_button.h"
 #include "ui/string_grid.h"
+#include "ui/timer.h"
 #include "ui/url_opener.h"
 
 #ifdef QT_VERSION

@@ -16,6 +16,7 @@
 
 #include "base/errors.h"
 #include "tests/support/sjis_assert.h"
+#include "tests/ui/pixels.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/message_box.h"
@@ -36,7 +37,7 @@ class StringGridTest : public ::testing::Test {
   }
   QTableView* view() const { return static_cast<QTableView*>(grid.widget()); }
   // The grid's cells as drawn now.
-  QImage Drawn() const { return view()->viewport()->grab().toImage(); }
+  QImage Drawn() const { return uitest::Drawn(view()->viewport()); }
   QRect CellRect(int col, int row) const {
     return view()->visualRect(view()->model()->index(row, col));
   }
