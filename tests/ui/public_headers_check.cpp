@@ -14,6 +14,7 @@
 #include "ui/memo.h"
 #include "ui/message_box.h"
 #include "ui/page_control.h"
+#include "ui/popup_menu.h"
 #include "ui/process.h"
 #include "ui/speed_button.h"
 #include "ui/string_grid.h"

@@ -1,0 +1,55 @@
+#include "ui/popup_menu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPointer>
+
+#include "ui/dispatch.h"
+#include "ui/form.h"
+#include "ui/qt_text.h"
+
+namespace ui {
+
+// The Qt menu is a child of the form's window, so it goes with the window.
+struct PopupMenu::Impl {
+  QPointer<QMenu> menu;
+};
+
+struct MenuItem::Impl {
+  QPointer<QMenu> menu;
+  QPointer<QAction> action;
+};
+
+PopupMenu::PopupMenu(Form& owner) : impl_(std::make_unique<Impl>()) {
+  impl_->menu = new QMenu(owner.widget());
+}
+
+PopupMenu::~PopupMenu() { delete impl_->menu; }
+
+void PopupMenu::Popup(int x, int y) {
+  if (impl_->menu) impl_->menu->popup(QPoint(x, y));
+}
+
+bool PopupMenu::Shown() const { return impl_->menu && impl_->menu->isVisible(); }
+
+MenuItem::MenuItem(PopupMenu& menu) : impl_(std::make_unique<Impl>()) {
+  impl_->menu = menu.impl_->menu;
+  if (!impl_->menu) return;
+  impl_->action = impl_->menu->addAction(QString());
+  QObject::connect(impl_->action, &QAction::triggered, [this] { RunHandler(on_click); });
+}
+
+MenuItem::~MenuItem() { delete impl_->action; }
+
+void MenuItem::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  if (impl_->action) impl_->action->setText(internal::ToQt(caption));
+}
+
+void MenuItem::Choose() {
+  if (!impl_->menu || !impl_->menu->isVisible() || !impl_->action) return;
+  impl_->menu->hide();
+  impl_->action->trigger();
+}
+
+}  // namespace ui
