@@ -1,13 +1,17 @@
 // The window layer's controls under the offscreen platform: a table rebuild of the analysis
 // windows' size (19 x 19 cells written four times, then every cell redrawn through the
-// owner-draw callback), with the grid's texts replaced whole or written cell by cell.
+// owner-draw callback), with the grid's texts replaced whole or written cell by cell; the
+// per-horse window's four charts refilled and drawn.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/text_grid.h"
 #include "ui/application.h"
+#include "ui/chart.h"
 #include "ui/form.h"
 #include "ui/message_box.h"
 #include "ui/string_grid.h"
@@ -104,5 +108,66 @@ void BM_GridRebuildCellByCell(benchmark::State& state) {
   });
 }
 BENCHMARK(BM_GridRebuildCellByCell)->Unit(benchmark::kMillisecond);
+
+// The per-horse window's four charts as one window shows them: 32 series, refilled whole
+// (18 horses, 6 snapshots), then drawn.
+struct ChartsWindow {
+  ui::Form form;
+  ui::Chart charts[4] = {ui::Chart{form}, ui::Chart{form}, ui::Chart{form}, ui::Chart{form}};
+  std::vector<std::pair<int, int>> series;  // chart, series
+  ChartsWindow() {
+    form.SetClientSize(1240, 420);
+    for (int c = 0; c < 4; ++c) charts[c].SetBounds(c % 2 * 620, c / 2 * 210, 609, 201);
+    auto add = [this](int c, ui::SeriesStyle style) {
+      series.push_back({c, charts[c].AddSeries(style)});
+    };
+    for (int i = 0; i < 3; ++i) add(0, {.kind = ui::SeriesKind::kFastLine});
+    for (int i = 0; i < 2; ++i) {
+      add(0, {.kind = ui::SeriesKind::kBar, .axis = ui::ChartAxis::kRight, .in_legend = false});
+    }
+    for (int i = 0; i < 3; ++i) add(1, {.kind = ui::SeriesKind::kBar, .bar_width_percent = 55});
+    for (int i = 0; i < 18; ++i) add(2, {.kind = ui::SeriesKind::kLine});
+    for (int i = 0; i < 2; ++i) add(3, {.kind = ui::SeriesKind::kBar, .marks = true});
+    for (int i = 0; i < 4; ++i) {
+      add(3, {.kind = ui::SeriesKind::kLine, .axis = ui::ChartAxis::kRight, .point_markers = true});
+    }
+    charts[0].SetAxisScale(ui::ChartAxis::kLeft, ui::AxisScale::Fixed(0, 30));
+    charts[2].SetAxisScale(ui::ChartAxis::kLeft, ui::AxisScale::Fixed(0, 50, 10));
+    form.Show();
+    ui::ProcessMessages();
+  }
+};
+
+// The points of one series: per horse on charts 0 and 1, per snapshot on charts 2 and 3.
+ui::SeriesPoints ChartPoints(int chart, int series, int round) {
+  int count = chart < 2 ? 18 : 6;
+  ui::SeriesPoints points;
+  char label[8];
+  for (int i = 0; i < count; ++i) {
+    std::snprintf(label, sizeof label, "%2d", i + 1);
+    double value = (i * 7 + series * 3 + round) % 40 + 0.5;
+    points.push_back(ui::ChartPoint{value, label, ui::Color{255, 0, series * 10 % 256}, false});
+  }
+  return points;
+}
+
+void BM_ChartsRefill(benchmark::State& state) {
+  ui::MessageRecorder messages;
+  ChartsWindow w;
+  int round = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::vector<ui::SeriesPoints> all;
+    for (auto [c, s] : w.series) all.push_back(ChartPoints(c, s, ++round));
+    state.ResumeTiming();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+      w.charts[w.series[i].first].SetPoints(w.series[i].second, std::move(all[i]));
+    }
+    ui::ProcessMessages();
+  }
+  if (w.charts[3].Points(w.series.back().second).size() != 6) state.SkipWithError("not refilled");
+  if (!messages.messages().empty()) state.SkipWithError(messages.texts()[0].c_str());
+}
+BENCHMARK(BM_ChartsRefill)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "ui/all_windows.h"
 #include "ui/application.h"
 #include "ui/cell_style.h"
+#include "ui/chart.h"
 #include "ui/chart_data.h"
 #include "ui/color.h"
 #include "ui/control.h"

@@ -1,0 +1,107 @@
+// Charts of series of points: lines and bars over a bottom axis of point labels.
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/chart_data.h"
+#include "ui/color.h"
+#include "ui/control.h"
+#include "ui/input.h"
+
+namespace ui {
+
+enum class SeriesKind {
+  kLine,      // a line through the points
+  kFastLine,  // a line through the points, never with markers
+  kBar,       // a bar per point, beside the bars of the other bar series of its axis
+};
+
+enum class ChartAxis { kLeft, kRight, kBottom, kTop };
+
+// How a series is drawn. Its points stand at 0, 1, 2, ... on the bottom axis; an empty
+// point keeps its place and draws nothing (a line breaks there). A line takes the colour
+// of its first point, each marker and the bars of a series the colour of their points
+// (bars: of the first point).
+struct SeriesStyle {
+  SeriesKind kind = SeriesKind::kLine;
+  std::string title;                  // in the legend
+  Color color;                        // in the legend while the series has no point
+  ChartAxis axis = ChartAxis::kLeft;  // its vertical axis: kLeft or kRight
+  bool in_legend = true;
+  int bar_width_percent = 70;  // bars: the part of a point's slot that the bars fill
+  bool marks = false;          // bars: each bar's value shown above it
+  bool point_markers = false;  // lines: a circle at each point
+};
+
+// The range of a value axis: each end fixed or taken from the points of the series on the
+// axis (with a margin to a round number; bars reach down or up to 0).
+struct AxisScale {
+  bool automatic_min = true;
+  bool automatic_max = true;
+  double min = 0;  // used while the end is not automatic
+  double max = 0;
+  double increment = 0;  // the distance of the ticks; 0: the chart chooses
+  static AxisScale Fixed(double min, double max, double increment = 0) {
+    return AxisScale{false, false, min, max, increment};
+  }
+  friend bool operator==(const AxisScale&, const AxisScale&) = default;
+};
+
+struct AxisRange {
+  double min = 0;
+  double max = 0;
+  friend bool operator==(const AxisRange&, const AxisRange&) = default;
+};
+
+enum class MouseButton { kLeft, kRight, kMiddle };
+
+// Series are refilled whole (SetPoints) and read back as plain data (Points); nothing is
+// animated. The left and bottom axes are shown, the right axis too while a series uses it;
+// the top axis (one carrying no series) only when made visible.
+class Chart : public Control {
+ public:
+  explicit Chart(Container& parent);
+  ~Chart() override;
+
+  // Adds a series after the others; returns its number (0, 1, ... in the order added).
+  int AddSeries(const SeriesStyle& style);
+  int SeriesCount() const;
+  const SeriesStyle& Style(int series) const;
+  // Replaces every point of the series; a series number outside the chart throws
+  // base::IndexOutOfBounds.
+  void SetPoints(int series, SeriesPoints points);
+  const SeriesPoints& Points(int series) const;
+  // The texts the bottom axis shows at 0, 1, 2, ...: at each place the label of the first
+  // series (in the order added) that has a non-empty point with a label there.
+  std::vector<std::string> BottomLabels() const;
+
+  // kLeft, kRight and kTop are value axes; the bottom axis shows the point labels.
+  void SetAxisScale(ChartAxis axis, const AxisScale& scale);
+  const AxisScale& GetAxisScale(ChartAxis axis) const;
+  // The range drawn now (the bottom axis: from -0.5 to the last place + 0.5).
+  AxisRange ShownRange(ChartAxis axis) const;
+  void SetAxisTitle(ChartAxis axis, const std::string& title);
+  void SetAxisVisible(ChartAxis axis, bool visible);
+  bool AxisVisible(ChartAxis axis) const;
+
+  void SetTitle(const std::string& title);
+  void SetTitleVisible(bool visible);
+  void SetLegendVisible(bool visible);
+  bool LegendVisible() const;
+  void SetBackgroundColor(Color color);
+
+  // Runs at a press of a mouse button over the chart; x and y from the chart's top-left
+  // corner. HeldModifiers() gives the keys held at the press.
+  std::function<void(MouseButton button, int x, int y)> on_mouse_down;
+  // What a user's press of the button at (x, y) does, with the modifier keys held.
+  // Nothing happens while the chart (or its window) is disabled.
+  void PressMouse(MouseButton button, int x, int y, KeyModifiers modifiers = {});
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace ui
