@@ -1,5 +1,9 @@
 #include "base/csv.h"
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 #include "base/sjis.h"
 
 namespace base {
@@ -60,6 +64,58 @@ std::vector<std::string> SplitCsvLine(std::string_view line, std::size_t max_fie
   }
   if (fields.size() > max_fields) fields.resize(max_fields);
   return fields;
+}
+
+namespace {
+
+// The end of the unquoted field that begins at p: the first comma or code below 33 (byte 0
+// included, which ends the line). No trail byte of a double-byte character is either, so
+// the bytes are looked at eight at a time.
+size_t PlainFieldEnd(std::string_view line, size_t p) {
+  constexpr uint64_t kEach = 0x0101010101010101ull, kHigh = 0x8080808080808080ull;
+  const size_t n = line.size();
+  for (; p + 8 <= n; p += 8) {
+    uint64_t v;
+    std::memcpy(&v, line.data() + p, 8);
+    const uint64_t comma = v ^ (kEach * ',');
+    // The lowest byte flagged is the first that is below 33 or a comma.
+    const uint64_t hit = ((v - kEach * 33) & ~v & kHigh) | ((comma - kEach) & ~comma & kHigh);
+    if (hit != 0) return p + static_cast<size_t>(std::countr_zero(hit)) / 8;
+  }
+  while (p<n&& static_cast<unsigned char>(line[p])> 32 && line[p] != ',') ++p;
+  return p;
+}
+
+}  // namespace
+
+size_t PlainCsvFields(std::string_view line, std::span<std::string_view> fields) {
+  size_t p = 0;
+  const size_t n = line.size();
+  while (p < n && IsBlankOrControl(line[p])) ++p;
+  for (size_t k = 0; k < fields.size(); ++k) {
+    if (p >= n || line[p] == '\0' || line[p] == '"') return k;
+    const size_t start = p;
+    p = PlainFieldEnd(line, p);
+    fields[k] = line.substr(start, p - start);
+    while (p < n && IsBlankOrControl(line[p])) ++p;
+    if (p < n && line[p] == ',') {
+      do {
+        ++p;
+      } while (p < n && IsBlankOrControl(line[p]));
+    }
+  }
+  return fields.size();
+}
+
+std::optional<std::string_view> PlainCsvField(std::string_view line, std::size_t index) {
+  if (index < 4) {
+    std::string_view few[4];
+    if (PlainCsvFields(line, std::span(few, index + 1)) <= index) return std::nullopt;
+    return few[index];
+  }
+  std::vector<std::string_view> many(index + 1);
+  if (PlainCsvFields(line, many) <= index) return std::nullopt;
+  return many[index];
 }
 
 }  // namespace base

@@ -1,5 +1,7 @@
 // Reading one CSV line of the data files into its fields.
 #pragma once
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,5 +20,12 @@ std::vector<std::string> SplitCsvLine(std::string_view line);
 // The first `max_fields` fields of the line by the same rule (fewer when the line has
 // fewer), without reading the rest of the line.
 std::vector<std::string> SplitCsvLine(std::string_view line, std::size_t max_fields);
+// Field `index` by the same rule as a view of the line, nothing copied, when neither it nor
+// a field before it begins with a double quote (the usual case); none when one does, or
+// when the line has fewer fields: SplitCsvLine then tells.
+std::optional<std::string_view> PlainCsvField(std::string_view line, std::size_t index);
+// The leading fields by the same rule as views of the line, up to fields.size() of them:
+// how many were found before the line ended or a field began with a double quote.
+std::size_t PlainCsvFields(std::string_view line, std::span<std::string_view> fields);
 
 }  // namespace base

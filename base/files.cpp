@@ -37,31 +37,69 @@ bool DirExists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+FileBuffer FileBuffer::Copy(std::string_view bytes) {
+  FileBuffer buffer;
+  buffer.data_ = std::make_unique_for_overwrite<char[]>(bytes.size());
+  buffer.size_ = bytes.size();
+  if (!bytes.empty()) std::memcpy(buffer.data_.get(), bytes.data(), bytes.size());
+  return buffer;
+}
+
+FileBuffer ReadFileBuffer(const std::string& path) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw OpenError(path);
+  // Room sized once by the file's size (one more byte to see the end at once); a file that
+  // grows meanwhile is read on into larger room.
+  struct stat st;
+  size_t room =
+      ::fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<size_t>(st.st_size) + 1 : 65536;
+  FileBuffer buffer;
+  buffer.data_ = std::make_unique_for_overwrite<char[]>(room);
+  for (;;) {
+    if (buffer.size_ == room) {
+      auto larger = std::make_unique_for_overwrite<char[]>(2 * room);
+      std::memcpy(larger.get(), buffer.data_.get(), buffer.size_);
+      buffer.data_ = std::move(larger);
+      room *= 2;
+    }
+    ssize_t n = ::read(fd, buffer.data_.get() + buffer.size_, room - buffer.size_);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      ::close(fd);
+      throw FileError("Read error on file \"" + path + "\"");
+    }
+    if (n == 0) break;
+    buffer.size_ += static_cast<size_t>(n);
+  }
+  ::close(fd);
+  return buffer;
+}
+
 std::string ReadFileBytes(const std::string& path) {
-  FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) throw OpenError(path);
-  std::string bytes;
-  char buf[65536];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
-  bool failed = std::ferror(f) != 0;
-  std::fclose(f);
-  if (failed) throw FileError("Read error on file \"" + path + "\"");
-  return bytes;
+  return std::string(ReadFileBuffer(path).view());
+}
+
+std::vector<std::string_view> LineViews(std::string_view text) {
+  std::vector<std::string_view> lines;
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  while (p < end) {
+    // The line runs to the next LF or CR, whichever comes first.
+    const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+    const char* stop = lf ? lf : end;
+    const char* cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<size_t>(stop - p)));
+    if (cr) stop = cr;
+    lines.emplace_back(p, static_cast<size_t>(stop - p));
+    if (stop == end) break;
+    p = stop + 1;
+    if (*stop == '\r' && p < end && *p == '\n') ++p;
+  }
+  return lines;
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.emplace_back(text.substr(start, i - start));
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      start = i + 1;
-    }
-  }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
+  for (std::string_view line : LineViews(text)) lines.emplace_back(line);
   return lines;
 }
 

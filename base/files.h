@@ -2,6 +2,7 @@
 // base::FileError with a text that names the file.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,10 +15,28 @@ bool DirExists(const std::string& path);
 
 // The whole file as bytes.
 std::string ReadFileBytes(const std::string& path);
+
+// A file's bytes in one buffer that is not cleared before it is filled: for the large files
+// that are read whole and looked at in place.
+class FileBuffer {
+ public:
+  FileBuffer() = default;
+  // A buffer holding a copy of the bytes.
+  static FileBuffer Copy(std::string_view bytes);
+  std::string_view view() const { return {data_.get(), size_}; }
+
+ private:
+  friend FileBuffer ReadFileBuffer(const std::string& path);
+  std::unique_ptr<char[]> data_;
+  std::size_t size_ = 0;
+};
+FileBuffer ReadFileBuffer(const std::string& path);
 // The file's lines: a line ends at CR LF, LF or CR; the line end is not part of it; a
 // last line without a line end still counts, an empty file has no lines.
 std::vector<std::string> ReadLines(const std::string& path);
 std::vector<std::string> SplitLines(std::string_view text);
+// The same lines as views of the text, nothing copied.
+std::vector<std::string_view> LineViews(std::string_view text);
 
 // Creates or replaces the file with exactly these bytes, never leaving it half-written:
 // the bytes go to a temporary file beside it, which is then renamed over it.

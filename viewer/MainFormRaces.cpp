@@ -66,9 +66,9 @@ void TForm1::Race1Click() {
   LoadChosenRace({State.DayDataFolder, State.DayWorkFolder, State.ChosenFileDate,
                   State.ChosenTrackCode, State.ChosenMeetingDay, a, State.TimingFilePath},
                  State.CurrentRace);
-  BlankTime1Captions();
-  BlankTime2Captions();
   if (AllSnapshotsEmpty(State.CurrentRace)) {
+    BlankTime1Captions();
+    BlankTime2Captions();
     CloseOpenAnalysisWindows();
     ui::ShowMessage(kNoSnapshotMessage);
     ResetRaceFonts();
@@ -77,6 +77,8 @@ void TForm1::Race1Click() {
   }
   State.ChosenRaceIndex = a;
 
+  // Every caption of both rows is set here (" " where no snapshot is filled), so that a
+  // caption that stays the same is not blanked and written again.
   const TimeButtons times = PlanTimeButtons(State.CurrentRace, State.ChosenTime2Button);
   State.ChosenTime2Button = times.chosen_time2;
   ui::RadioButton* const row1[] = {&Time11, &Time12, &Time13, &Time14, &Time15, &Time16};

@@ -35,7 +35,7 @@ viewer::RaceOddsRecord Race18() {
 }
 
 void BM_ReadWinPlaceOdds(benchmark::State& state) {
-  viewer::OddsLines jd{"JD", JdLines(Key(5, 11))};
+  const viewer::OddsLines jd("JD", JdLines(Key(5, 11)));
   viewer::RaceOddsRecord r = Race18();
   for (auto _ : state) {
     viewer::ReadWinPlaceOdds(r, jd, kTimes, kFileDate);
@@ -46,7 +46,7 @@ void BM_ReadWinPlaceOdds(benchmark::State& state) {
 BENCHMARK(BM_ReadWinPlaceOdds)->Unit(benchmark::kMillisecond);
 
 void BM_ReadBracketQuinellaOdds(benchmark::State& state) {
-  viewer::OddsLines jw{"JW", PairLines(Key(5, 11), 36, 5)};
+  const viewer::OddsLines jw("JW", PairLines(Key(5, 11), 36, 5));
   viewer::RaceOddsRecord r = Race18();
   for (auto _ : state) {
     viewer::ReadBracketQuinellaOdds(r, jw, kTimes, kFileDate);
@@ -56,7 +56,7 @@ void BM_ReadBracketQuinellaOdds(benchmark::State& state) {
 BENCHMARK(BM_ReadBracketQuinellaOdds)->Unit(benchmark::kMillisecond);
 
 void BM_ReadQuinellaOdds(benchmark::State& state) {
-  viewer::OddsLines jr{"JR", PairLines(Key(5, 11), 153, 6)};
+  const viewer::OddsLines jr("JR", PairLines(Key(5, 11), 153, 6));
   viewer::RaceOddsRecord r = Race18();
   for (auto _ : state) {
     viewer::ReadQuinellaOdds(r, jr, kTimes, kFileDate);

@@ -13,6 +13,8 @@ TEST(Files, LinesEndAtCrLfLfOrCr) {
   EXPECT_EQ((L{"a", "", "b"}), base::SplitLines("a\r\n\r\nb\r\n"));
   EXPECT_EQ((L{"a", "b"}), base::SplitLines("a\rb\r"));
   EXPECT_EQ(L{}, base::SplitLines(""));
+  EXPECT_EQ((L{"a", "", "b", "c"}), base::SplitLines("a\n\rb\r\nc\n"));
+  EXPECT_EQ((std::vector<std::string_view>{"a", "", "b"}), base::LineViews("a\n\rb"));
 }
 
 TEST(Files, AtomicWriteReplacesWholeAndLeavesNoTemporary) {

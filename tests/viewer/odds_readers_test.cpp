@@ -78,10 +78,10 @@ std::vector<std::string> Labels(const RaceOddsRecord& r) {
 // The labels that ReadWinPlaceOdds leaves for lines announced at these times.
 std::vector<std::string> LabelsFor(const std::vector<std::string>& times,
                                    const SnapshotTimes& sets = kTimes) {
-  OddsLines jd{"JD", {}};
-  for (const auto& t : times) jd.lines.push_back(JdLine(t, 2));
+  std::vector<std::string> lines;
+  for (const auto& t : times) lines.push_back(JdLine(t, 2));
   RaceOddsRecord r = Race(2);
-  viewer::ReadWinPlaceOdds(r, jd, sets, kFileDate);
+  viewer::ReadWinPlaceOdds(r, OddsLines("JD", lines), sets, kFileDate);
   return Labels(r);
 }
 
@@ -190,11 +190,11 @@ TEST(SnapshotSelection, FewerLinesThanSlotsKeepTheRest) {
 TEST(SnapshotSelection, StopsAfterSixSlots) {
   std::vector<std::string> times = {"06011001", "06011101", "06011201",
                                     "06011301", "06011401", "06011501"};
-  OddsLines jd{"JD", {}};
-  for (const auto& t : times) jd.lines.push_back(JdLine(t, 2));
-  jd.lines.push_back("no announcement time");
+  std::vector<std::string> lines;
+  for (const auto& t : times) lines.push_back(JdLine(t, 2));
+  lines.push_back("no announcement time");
   RaceOddsRecord r = Race(2);
-  EXPECT_NO_THROW(viewer::ReadWinPlaceOdds(r, jd, kTimes, kFileDate));
+  EXPECT_NO_THROW(viewer::ReadWinPlaceOdds(r, OddsLines("JD", lines), kTimes, kFileDate));
   EXPECT_EQ("21501", r.Label(6));
 }
 
@@ -335,8 +335,9 @@ TEST(ReadBracketQuinellaOdds, NineRunnersReadTheBracketFile) {
 
 TEST(OddsReaders, ErrorsKeepWhatWasStoredBefore) {
   RaceOddsRecord r = Race(2);
-  OddsLines jd{"JD05242411.CSV",
-               {JdLine("06011001", 2), JdLine("06011101", 2, "many"), JdLine("06011201", 2)}};
+  OddsLines jd("JD05242411.CSV",
+               std::vector<std::string>{JdLine("06011001", 2), JdLine("06011101", 2, "many"),
+                                        JdLine("06011201", 2)});
   try {
     viewer::ReadWinPlaceOdds(r, jd, kTimes, kFileDate);
     FAIL() << "no error";
@@ -347,10 +348,11 @@ TEST(OddsReaders, ErrorsKeepWhatWasStoredBefore) {
   EXPECT_EQ(0, r.WinVoteTotal(2));
 
   // A line without column 2.
-  jd.lines = {JdLine("06011001", 2), std::string(kKey) + ",4"};
+  jd = OddsLines(jd.file(),
+                 std::vector<std::string>{JdLine("06011001", 2), std::string(kKey) + ",4"});
   EXPECT_THROW(viewer::ReadWinPlaceOdds(r, jd, kTimes, kFileDate), base::Error);
   // A stored line without a column the reader reads.
-  jd.lines = {JdLine("06011001", 1)};
+  jd = OddsLines(jd.file(), std::vector<std::string>{JdLine("06011001", 1)});
   try {
     viewer::ReadWinPlaceOdds(r, jd, kTimes, kFileDate);
     FAIL() << "no error";
@@ -358,12 +360,13 @@ TEST(OddsReaders, ErrorsKeepWhatWasStoredBefore) {
     EXPECT_STREQ("The odds line has no column 9 (JD05242411.CSV line 1)", e.what());
   }
   // Odds texts that are not numbers.
-  OddsLines jr{"JR", {JrLine("06011001", "1", [](int, int) { return "--"; })}};
+  OddsLines jr("JR",
+               std::vector<std::string>{JrLine("06011001", "1", [](int, int) { return "--"; })});
   EXPECT_THROW(viewer::ReadQuinellaOdds(r, jr, kTimes, kFileDate), base::ConversionError);
   // An announcement time whose hhmm is not a number, in a counted line.
-  jd.lines = {JdLine("0601xx01", 2)};
+  jd = OddsLines(jd.file(), std::vector<std::string>{JdLine("0601xx01", 2)});
   EXPECT_THROW(viewer::ReadWinPlaceOdds(r, jd, kTimes, kFileDate), base::ConversionError);
-  jd.lines = {JdLine("0531xx01", 2)};
+  jd = OddsLines(jd.file(), std::vector<std::string>{JdLine("0531xx01", 2)});
   EXPECT_THROW(viewer::ReadWinPlaceOdds(r, jd, kTimes, kFileDate), base::ConversionError);
 }
 
@@ -385,7 +388,8 @@ TEST(OddsReaders, EmptySlotTimeStopsTheReading) {
   // A file without counted lines forms no slot time.
   SnapshotTimes none;
   EXPECT_NO_THROW(viewer::ReadWinPlaceOdds(r, {"JD", {JdLine("05301001", 2)}}, none, kFileDate));
-  EXPECT_NO_THROW(viewer::ReadWinPlaceOdds(r, {"JD", {}}, none, kFileDate));
+  EXPECT_NO_THROW(
+      viewer::ReadWinPlaceOdds(r, OddsLines("JD", base::FileBuffer()), none, kFileDate));
 }
 
 }  // namespace

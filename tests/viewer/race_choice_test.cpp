@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 
@@ -187,6 +188,27 @@ TEST(RaceHeaders, ADamagedRaceLineIsNamedByItsFileAndLine) {
       EXPECT_SJIS_EQ(c.message, e.what());
     }
   }
+}
+
+// Choosing the race again over unchanged files leaves its record file as it is (no new
+// file); a changed odds file gives a new one.
+TEST_F(RaceChoiceTest, UnchangedRecordIsNotWrittenAgain) {
+  auto inode = [this] {
+    struct stat st {};
+    ::stat(record_file.c_str(), &st);
+    return st.st_ino;
+  };
+  RaceOddsRecord current;
+  viewer::LoadChosenRace(choice, current);
+  const auto first = inode();
+  viewer::LoadChosenRace(choice, current);
+  EXPECT_EQ(first, inode());
+  std::string lines = base::ReadFileBytes(jd);
+  testsupport::WriteFile(jd, lines.replace(lines.find("3,300,400"), 9, "3,301,400"));
+  viewer::LoadChosenRace(choice, current);
+  EXPECT_NE(first, inode());
+  EXPECT_EQ(current.bytes(), base::ReadFileBytes(record_file));
+  EXPECT_EQ(301, current.WinVoteTotal(2));
 }
 
 }  // namespace

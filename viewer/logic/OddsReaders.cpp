@@ -21,19 +21,20 @@ constexpr int kHorseTable[] = {0,   3,   19,  34,  48,  61,  73,  84,  94,
 class StoredLine {
  public:
   StoredLine(const OddsLines& file, std::size_t line)
-      : file_(file), line_(line), fields_(base::SplitCsvLine(file.lines[line])) {}
+      : file_(file), line_(line), fields_(base::SplitCsvLine(file.line(line))) {}
   const std::string& Column(int c) const {
     if (c < 0 || static_cast<std::size_t>(c) >= fields_.size()) {
       throw base::Error("The odds line has no column " + std::to_string(c) +
-                        LinePlace(file_.file, line_));
+                        LinePlace(file_.file(), line_));
     }
     return fields_[c];
   }
   int32_t Integer(int c) const {
-    return AtLine(file_.file, line_, [&] { return base::IntegerValue(Column(c)); });
+    return AtLine(file_.file(), line_, [&] { return base::IntegerValue(Column(c)); });
   }
   float Decimal(std::string_view text) const {
-    return AtLine(file_.file, line_, [&] { return static_cast<float>(base::DecimalValue(text)); });
+    return AtLine(file_.file(), line_,
+                  [&] { return static_cast<float>(base::DecimalValue(text)); });
   }
 
  private:
@@ -82,7 +83,28 @@ float PairValue(const StoredLine& line, std::string_view text) {
 
 }  // namespace
 
-OddsLines ReadOddsLines(const std::string& path) { return {path, base::ReadLines(path)}; }
+OddsLines::OddsLines(std::string file, base::FileBuffer bytes)
+    : file_(std::move(file)), bytes_(std::move(bytes)) {
+  const std::string_view all = bytes_.view();
+  for (std::string_view line : base::LineViews(all)) {
+    lines_.emplace_back(static_cast<std::size_t>(line.data() - all.data()), line.size());
+  }
+}
+
+namespace {
+
+std::string JoinedLines(const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const std::string& line : lines) bytes.append(line).append("\r\n");
+  return bytes;
+}
+
+}  // namespace
+
+OddsLines::OddsLines(std::string file, const std::vector<std::string>& lines)
+    : OddsLines(std::move(file), base::FileBuffer::Copy(JoinedLines(lines))) {}
+
+OddsLines ReadOddsLines(const std::string& path) { return {path, base::ReadFileBuffer(path)}; }
 
 std::string OddsFilePath(std::string_view folder, std::string_view prefix,
                          std::string_view race_key) {

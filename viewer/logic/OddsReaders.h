@@ -8,15 +8,32 @@
 #include <string_view>
 #include <vector>
 
+#include "base/files.h"
 #include "viewer/logic/RaceOddsRecord.h"
 #include "viewer/logic/Timing.h"
 
 namespace viewer {
 
-// The lines of one odds file and its name for the error texts.
-struct OddsLines {
-  std::string file;
-  std::vector<std::string> lines;
+// One odds file read whole into one buffer, its lines (ended by CR LF, LF or CR) found as
+// places in it, and its name for the error texts. Nothing is copied per line: a reader
+// looks at the announcement column of each line where it stands and splits into fields
+// only the lines it takes.
+class OddsLines {
+ public:
+  OddsLines(std::string file, base::FileBuffer bytes);
+  // The lines one by one (tests and benchmarks): the file they make, each ended by CR LF.
+  OddsLines(std::string file, const std::vector<std::string>& lines);
+
+  const std::string& file() const { return file_; }
+  std::size_t size() const { return lines_.size(); }
+  std::string_view line(std::size_t i) const {
+    return bytes_.view().substr(lines_[i].first, lines_[i].second);
+  }
+
+ private:
+  std::string file_;
+  base::FileBuffer bytes_;
+  std::vector<std::pair<std::size_t, std::size_t>> lines_;  // start and length of each line
 };
 // Reads an odds file; a missing one throws base::FileError naming it.
 OddsLines ReadOddsLines(const std::string& path);

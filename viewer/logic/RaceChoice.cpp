@@ -19,7 +19,8 @@ std::string ChosenRaceKey(std::string_view file_date, std::string_view track_cod
 void LoadChosenRace(const RaceChoice& c, RaceOddsRecord& current) {
   const std::string key = ChosenRaceKey(c.file_date, c.track_code, c.meeting_day, c.race);
   const std::string record_path = RaceRecordPath(c.day_work_folder, key);
-  current = ReadRaceOddsRecord(record_path);
+  const std::string stored = base::ReadFileBytes(record_path);
+  current = RaceOddsRecordOfFile(record_path, stored);
 
   const std::string runner_file = c.day_data_folder + "/DE" + c.file_date + ".CSV";
   std::vector<std::string> runner_lines = base::ReadLines(runner_file);
@@ -43,7 +44,9 @@ void LoadChosenRace(const RaceChoice& c, RaceOddsRecord& current) {
       times, c.file_date);
   ReadQuinellaOdds(current, ReadOddsLines(OddsFilePath(folder, "JR", race_key)), times,
                    c.file_date);
-  WriteRaceOddsRecord(record_path, current);
+  // A file that already holds exactly this record is left as it is: choosing a race again
+  // over unchanged files makes no new file.
+  if (stored != current.bytes()) WriteRaceOddsRecord(record_path, current);
 }
 
 }  // namespace viewer

@@ -27,7 +27,8 @@ struct RaceChoice {
 // In this order: `current` := the race's record file; its runner rows from the day's
 // runner file ("DE" yymmdd ".CSV"); the snapshot times from the odds-timing file by its
 // PostTime; the win and place, bracket quinella and quinella readers over the race's odds
-// files; the record written back. Any error (a missing file, a record file shorter than a
+// files; the record written back (unless its file already holds exactly these bytes). Any
+// error (a missing file, a record file shorter than a
 // record, a malformed line) stops there: the record file is not written, `current` holds
 // what was filled before (unchanged when the record file could not be read). A missing
 // odds-timing file (or a folder of that name) throws base::FileError naming it.

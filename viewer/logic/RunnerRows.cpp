@@ -20,9 +20,15 @@ void LoadRunnerRows(RaceOddsRecord& r, const std::vector<std::string>& lines,
   const std::string race_text = RunnerRaceText(race_number);
   r.SetRunnerFileAge(age);
   for (std::size_t n = 0; n < lines.size(); ++n) {
-    std::vector<std::string> f = base::SplitCsvLine(lines[n], 3);
-    if (FieldOrEmpty(f, 1) != track_name || FieldOrEmpty(f, 2) != race_text) continue;
-    f = base::SplitCsvLine(lines[n]);
+    // Columns 1 and 2 where they stand; the whole line is split only for the chosen race.
+    std::string_view first[3];
+    if (base::PlainCsvFields(lines[n], first) == 3) {
+      if (first[1] != track_name || first[2] != race_text) continue;
+    } else {
+      std::vector<std::string> f = base::SplitCsvLine(lines[n], 3);
+      if (FieldOrEmpty(f, 1) != track_name || FieldOrEmpty(f, 2) != race_text) continue;
+    }
+    std::vector<std::string> f = base::SplitCsvLine(lines[n]);
     int32_t horse = AtLine(runner_file, n, [&] { return base::IntegerValue(FieldOrEmpty(f, 3)); });
     if (horse < 1 || horse > RaceOddsRecord::kRunnerRows) continue;
     int32_t finish =

@@ -1,6 +1,8 @@
 #include "viewer/logic/SnapshotSelection.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <tuple>
 
 #include "base/csv.h"
@@ -34,10 +36,18 @@ using Moment = std::tuple<int, int, int>;
 // The announcement mmddhhmm as a moment; a text that is no date and time of the race day's
 // year throws.
 Moment AnnouncementMoment(std::string_view a, int year) {
-  auto month = base::ParseInt32(base::Chars(a, 1, 2));
-  auto day = base::ParseInt32(base::Chars(a, 3, 4));
-  auto hour = base::ParseInt32(base::Chars(a, 5, 6));
-  auto minute = base::ParseInt32(base::Chars(a, 7, 8));
+  std::optional<int32_t> month, day, hour, minute;
+  if (a.size() == 8 &&
+      std::all_of(a.begin(), a.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    // The usual eight digits, read at once.
+    auto two = [a](std::size_t i) { return (a[i] - '0') * 10 + (a[i + 1] - '0'); };
+    month = two(0), day = two(2), hour = two(4), minute = two(6);
+  } else {
+    month = base::ParseInt32(base::Chars(a, 1, 2));
+    day = base::ParseInt32(base::Chars(a, 3, 4));
+    hour = base::ParseInt32(base::Chars(a, 5, 6));
+    minute = base::ParseInt32(base::Chars(a, 7, 8));
+  }
   if (a.size() != 8 || !month || !day || !hour || !minute ||
       !base::IsValidDate({year, *month, *day}) || *hour < 0 || *hour > 23 || *minute < 0 ||
       *minute > 59) {
@@ -50,7 +60,7 @@ Moment AnnouncementMoment(std::string_view a, int year) {
 
 void SelectSnapshotLines(const OddsLines& file, const SnapshotTimes& times,
                          std::string_view file_date, const StoreLine& store) {
-  if (file.lines.empty()) return;
+  if (file.size() == 0) return;
   const base::Date d0 = RaceDayOf(file_date);
   auto before = [&d0](int days) {
     base::Date d = base::AddDays(d0, -days);
@@ -66,18 +76,28 @@ void SelectSnapshotLines(const OddsLines& file, const SnapshotTimes& times,
   bool race_day_mode = false;
   int previous_day_slots = 0;
   char prefix = '1';
-  for (std::size_t n = 0; n < file.lines.size() && slot <= 6; ++n) {
-    // Only the announcement time is read here; a taken line is read whole by its reader.
-    std::vector<std::string> fields = base::SplitCsvLine(file.lines[n], 3);
-    if (fields.size() < 3) {
-      throw base::Error("The odds line has no announcement time (column 2)" +
-                        LinePlace(file.file, n));
+  int timed_slot = 0;  // the slot whose time slot_time holds
+  Moment slot_time;
+  std::vector<std::string> quoted;  // the first fields of a line whose column 2 is no plain view
+  for (std::size_t n = 0; n < file.size() && slot <= 6; ++n) {
+    // Only the announcement time is read here, where it stands in the line; a taken line
+    // is read whole by its reader.
+    const std::string_view line = file.line(n);
+    std::string_view a;
+    if (std::optional<std::string_view> plain = base::PlainCsvField(line, 2)) {
+      a = *plain;
+    } else {
+      quoted = base::SplitCsvLine(line, 3);
+      if (quoted.size() < 3) {
+        throw base::Error("The odds line has no announcement time (column 2)" +
+                          LinePlace(file.file(), n));
+      }
+      a = quoted[2];
     }
-    const std::string& a = fields[2];
     std::string_view day = base::Chars(a, 1, 4);
     std::string_view hhmm = base::Chars(a, 5, 8);
     if (day == mmdd2 || day == mmdd3 || day == mmdd4) continue;
-    bool take = AtLine(file.file, n, [&] {
+    bool take = AtLine(file.file(), n, [&] {
       if (counted == 0) {
         const std::string& entry0 = times.previous_day[0];
         previous_day_slots = entry0.empty() ? 2 : base::IntegerValue(entry0);
@@ -99,15 +119,19 @@ void SelectSnapshotLines(const OddsLines& file, const SnapshotTimes& times,
         slot_text = &times.previous_day[slot];
         prefix = '2';
       }
-      int slot_seconds;
-      try {
-        slot_seconds = TimeOfDaySeconds(*slot_text);
-      } catch (const base::ConversionError& e) {
-        throw base::ConversionError(
-            std::string(e.what()) + ": the time of slot " + std::to_string(slot) + " of the " +
-            (race_day_mode ? "race-day" : "previous-day") + " set of the odds-timing file");
+      // The slot's time stays the same until the slot is filled: read it once.
+      if (timed_slot != slot) {
+        int slot_seconds;
+        try {
+          slot_seconds = TimeOfDaySeconds(*slot_text);
+        } catch (const base::ConversionError& e) {
+          throw base::ConversionError(
+              std::string(e.what()) + ": the time of slot " + std::to_string(slot) + " of the " +
+              (race_day_mode ? "race-day" : "previous-day") + " set of the odds-timing file");
+        }
+        slot_time = {slot_day->month, slot_day->day, slot_seconds};
+        timed_slot = slot;
       }
-      Moment slot_time{slot_day->month, slot_day->day, slot_seconds};
       return AnnouncementMoment(a, d0.year) > slot_time;
     });
     if (take) {
