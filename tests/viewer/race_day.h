@@ -60,7 +60,7 @@ class RaceDayTest : public ViewerWindowTest {
     ViewerWindowTest::SetUp();
     std::vector<std::string> races;
     for (int r = 1; r <= 11; ++r) {
-      char key[17];
+      char key[32];
       std::snprintf(key, sizeof key, "20240601050204%02d", r);
       races.push_back(RaceLine(key, "東京", r >= 10 ? 3 : 12, r >= 10 ? "15:40" : "10:00"));
     }
