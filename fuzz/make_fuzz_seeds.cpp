@@ -18,6 +18,7 @@
 #include "fuzz/fuzz_support.h"
 #include "tools/sampledata/sample_data.h"
 #include "viewer/logic/DispCTRL.h"
+#include "viewer/logic/MarkRecord.h"
 #include "viewer/logic/OddsReaders.h"
 #include "viewer/logic/RaceHeader.h"
 #include "viewer/logic/RunnerRows.h"
@@ -172,6 +173,11 @@ void ViewerSeeds(const Day& day, const std::vector<std::string>& timing) {
     }
     Seed("ods_record", record.bytes());
   }
+  viewer::MarkRecord marks;
+  marks.RaceKey = "2024060105020401";
+  marks.MarkFileName = "05020401.mrk";
+  marks.Marks = {1, 3, 0, 2, 0, 1};
+  Seed("mark_record", viewer::MarkRecordBytes(marks));
   Seed("settings", viewer::SettingsBytes(viewer::DefaultSettings()));
   Seed("settings", viewer::SettingsBytes({"time_300b.csv"}) + "behind the record");
 }

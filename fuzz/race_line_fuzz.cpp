@@ -1,0 +1,8 @@
+// A race record of any bytes gives its line of 18 fields or the reason why not.
+#include "fetch/records/DayLines.h"
+#include "fuzz/line_check.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzzsupport::CheckLine(records::FormatRaceLine(fuzzsupport::Bytes(data, size)), 18, true);
+  return 0;
+}

@@ -1,0 +1,8 @@
+// A runner record of any bytes gives its line of 33 fields or the reason why not.
+#include "fetch/records/DayLines.h"
+#include "fuzz/line_check.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzzsupport::CheckLine(records::FormatRunnerLine(fuzzsupport::Bytes(data, size)), 33, true);
+  return 0;
+}
