@@ -76,32 +76,21 @@ class ButtonAccessible : public QAccessibleWidget {
 
 class PickList;
 
-// An item of a drop-down list. It has no object of its own; its list owns it.
-class PickItem : public QAccessibleInterface, public QAccessibleActionInterface {
+// An item of a drop-down list.
+class PickItem : public AccessibleItem {
  public:
   PickItem(PickList* list, int row) : list_(list), row_(row) {}
 
   bool isValid() const override;
-  QObject* object() const override { return nullptr; }
   QWindow* window() const override;
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QAccessibleInterface* parent() const override;
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QString text(QAccessible::Text t) const override;
-  void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override;
   QAccessible::Role role() const override { return QAccessible::ListItem; }
   QAccessible::State state() const override;
-  void* interface_cast(QAccessible::InterfaceType t) override {
-    return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
-                                             : nullptr;
-  }
 
   QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
   void doAction(const QString& action) override;
-  QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
  private:
   PickList* list_;

@@ -10,7 +10,9 @@
 //   - a text written into a one-line field is typed: QLineEdit's own editing at the given
 //     place, which emits textEdited as keys do; only a change of the text counts, and a
 //     read-only or disabled field takes nothing;
-//   - the choice of an item of a list is the widget's pick function.
+//   - the choice of an item of a list is the widget's pick function;
+//   - a cell of a grid pressed, toggled or selected is clicked: the grid's own click, as
+//     the mouse's, which moves the current cell there and runs the click handler.
 // A control that a user could not reach now takes nothing: a disabled one, one in a
 // disabled window, or one in a window that a modal window (a message box) blocks.
 //
@@ -18,7 +20,7 @@
 // returns, for itself or for one of its parts (a child widget such as a combo's field or
 // drop-down list), one of the interfaces made below. The factory that Application installs
 // asks the nearest such widget at or above the object. What no widget claims keeps Qt's
-// own interface (labels, group boxes, item views and their cells, ...).
+// own interface (labels, group boxes, the item views of lists, ...).
 #pragma once
 #include <QAccessible>
 #include <functional>
@@ -27,6 +29,7 @@ class QAbstractButton;
 class QAbstractItemView;
 class QLineEdit;
 class QObject;
+class QTableView;
 class QWidget;
 
 namespace ui::internal {
@@ -38,6 +41,23 @@ class AccessibleParts {
 
  protected:
   ~AccessibleParts() = default;
+};
+
+// An item inside a view (an entry of a drop-down list, a cell of a grid): it has no
+// object and no children of its own, is not edited, and offers actions. Its view owns it.
+class AccessibleItem : public QAccessibleInterface, public QAccessibleActionInterface {
+ public:
+  QObject* object() const override { return nullptr; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  void setText(QAccessible::Text, const QString&) override {}
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                             : nullptr;
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
 };
 
 // Installs the factory (once; Application does it).
@@ -59,5 +79,12 @@ QAccessibleInterface* NewLineEditAccessible(QLineEdit* edit);
 // reports `owner` (the combo) as its parent.
 QAccessibleInterface* NewPickListAccessible(QAbstractItemView* view, QWidget* owner,
                                             std::function<void(int row)> pick);
+
+// The cells of a table view, read as Qt reads a table's cells. Press or toggle on a cell
+// that can be selected calls click(col, row) when a user could reach the view now, and so
+// does the selection of a row or column that is that one cell; nothing else is selected or
+// unselected through the interface.
+QAccessibleInterface* NewGridAccessible(QTableView* view,
+                                        std::function<void(int col, int row)> click);
 
 }  // namespace ui::internal

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "base/errors.h"
+#include "ui/accessible.h"
 #include "ui/application.h"
 #include "ui/dispatch.h"
 #include "ui/form.h"
@@ -207,10 +208,17 @@ class CellPainter : public QStyledItemDelegate {
 };
 
 // The table view: clicks and keyboard moves run the grid's click handler; the header row
-// never becomes current.
-class GridView : public QTableView {
+// never becomes current. A cell chosen through the accessible interface is clicked
+// (accessible.h), with the keys held now.
+class GridView : public QTableView, public internal::AccessibleParts {
  public:
   GridView(StringGrid* grid, QWidget* parent) : QTableView(parent), grid_(grid) {}
+
+  QAccessibleInterface* NewAccessible(QObject* part) override {
+    if (part != this) return nullptr;
+    return internal::NewGridAccessible(
+        this, [grid = grid_](int col, int row) { grid->ClickCell(col, row, HeldModifiers()); });
+  }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override {

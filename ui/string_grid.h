@@ -17,8 +17,9 @@ class GridModel;
 
 // Cells of Shift-JIS texts addressed by column and row (both from 0). Row 0 is the fixed
 // header row: its cells are drawn like the others, but it never becomes the current row
-// and a click on it runs nothing. There is no fixed column. Scrolling, the current cell,
-// the keyboard moves and the accessible cell texts are those of Qt's table view.
+// and a click on it runs nothing. There is no fixed column. Scrolling, the current cell
+// and the keyboard moves are those of Qt's table view; the cells read through the
+// accessible interface as a Qt table's do, and a cell chosen there is clicked.
 //
 // Every cell is owner-drawn: on_draw_cell is asked for the cell's style when the cell is
 // painted; the cell is filled with the brush and its text drawn at left + 2, top + 2 in

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QAccessibleTableInterface>
 #include <QString>
 #include <QWidget>
 
@@ -42,6 +43,13 @@ inline void DoAction(const ui::Control& control, const QString& action) {
 inline QAccessibleInterface* ComboItem(const ui::Control& combo, int row) {
   QAccessibleInterface* list = ChildWithRole(AccessibleOf(combo), QAccessible::List);
   return list ? list->child(row) : nullptr;
+}
+
+// The cell of a grid at the column and row, as its table interface offers it.
+inline QAccessibleInterface* GridCell(const ui::Control& grid, int col, int row) {
+  QAccessibleInterface* table = AccessibleOf(grid);
+  QAccessibleTableInterface* cells = table ? table->tableInterface() : nullptr;
+  return cells ? cells->cellAt(row, col) : nullptr;
 }
 
 // The editable field of a combo.
