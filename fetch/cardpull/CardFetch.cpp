@@ -33,6 +33,8 @@ RunEnd ReadLoop(jvlink::JVLink& jv, fetch::ReadingView& view, const std::string&
                 fetch::LineFile (&files)[3]) {
   view.SetDialogCaption("データ読込み中．．．．0");
   int counter = 0;
+  int skipped = 0;
+  std::string first_skipped;
   std::string file_name;
   for (;;) {
     view.ProcessMessages();
@@ -51,6 +53,7 @@ RunEnd ReadLoop(jvlink::JVLink& jv, fetch::ReadingView& view, const std::string&
       records::LineResult line = kFormatters[k](record);
       if (!line.ok()) {
         view.AppendLog(fetch::SkippedRecordLog(line.error));
+        if (skipped++ == 0) first_skipped = fetch::SkippedRecordText(record);
         continue;
       }
       files[k].WriteLine(line.line, false);
@@ -60,7 +63,9 @@ RunEnd ReadLoop(jvlink::JVLink& jv, fetch::ReadingView& view, const std::string&
     } else if (rc == 0) {
       fetch::CloseAll(files);
       view.AppendLog(std::string("JVRead EndOfFile :0") + kCrLf);
-      view.ShowStatus("開催情報を全て取り込みました。");
+      // Records that gave no line are said at the end, not only in the hidden log.
+      view.ShowStatus(skipped == 0 ? std::string("開催情報を全て取り込みました。")
+                                   : fetch::FailuresText(first_skipped, skipped));
       view.SetDialogCaption("データ読込み完了．．．．" + std::to_string(counter));
       return RunEnd::kEndOfData;
     } else {

@@ -1,6 +1,7 @@
 #include "fetch/common/FetchTexts.h"
 
 #include "base/dates.h"
+#include "base/values.h"
 
 namespace fetch {
 
@@ -41,6 +42,15 @@ std::string FileErrorLog(std::string_view detail) {
 
 std::string SkippedRecordLog(std::string_view reason) {
   return "レコードを変換できません:" + std::string(reason) + kCrLf;
+}
+
+std::string SkippedRecordText(std::string_view record) {
+  return "レコードを変換できません：" + std::string(base::Chars(record, 12, 27));
+}
+
+std::string FailuresText(const std::string& first, int count) {
+  if (count <= 1) return first;
+  return first + "（ほか" + std::to_string(count - 1) + "件）";
 }
 
 }  // namespace fetch

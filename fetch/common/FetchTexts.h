@@ -29,5 +29,12 @@ std::string CannotWriteFileText(std::string_view path);
 std::string FileErrorLog(std::string_view detail);
 // Log line of a record that gives no line (the formatter's reason), with its line end.
 std::string SkippedRecordLog(std::string_view reason);
+// Status text of a record that gives no line: "レコードを変換できません：" + its race key
+// (characters 12-27).
+std::string SkippedRecordText(std::string_view record);
+
+// The status at the end of a run in which `count` steps failed: the first failure's text,
+// followed by "（ほかN件）" for the N others.
+std::string FailuresText(const std::string& first, int count);
 
 }  // namespace fetch

@@ -147,13 +147,6 @@ void JVClosing(jvlink::JVLink& jv, fetch::StatusView& view, const std::string& r
   if (rc != 0) failure.Note(fetch::CallResultText("JVClose", rc) + "   " + race_key);
 }
 
-// The final status of a run in which something failed: the first failure, and how many
-// more there were.
-std::string FailureStatus(const std::string& first, int count) {
-  if (count <= 1) return first;
-  return first + "（ほか" + std::to_string(count - 1) + "件）";
-}
-
 }  // namespace
 
 std::string OddsFilePath(const std::string& race_key, const char* prefix) {
@@ -214,7 +207,7 @@ RunEnd RunOddsFetch(jvlink::JVLink& jv, fetch::StatusView& view, const std::stri
 
   // Only races of the argument's day are fetched, so its folder is the one to look into.
   if (failures > 0) {
-    view.ShowStatus(FailureStatus(first_failure, failures));
+    view.ShowStatus(fetch::FailuresText(first_failure, failures));
   } else if (HasWinPlaceOddsFile(fetch::DayFolder(argument))) {
     view.ShowStatus("時系列オッズの読み込みを完了しました");
   } else {

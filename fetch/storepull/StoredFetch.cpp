@@ -80,6 +80,8 @@ RunEnd ReadLoop(jvlink::JVLink& jv, StorePullView& view, DayFiles& files,
                 const std::string& last_file_time_stamp, std::string& resume_stamp) {
   std::string file_name;
   bool stop = false;
+  int skipped = 0;
+  std::string first_skipped;
   for (;;) {
     view.ProcessMessages();
     stop = stop || view.CloseRequested();
@@ -103,6 +105,7 @@ RunEnd ReadLoop(jvlink::JVLink& jv, StorePullView& view, DayFiles& files,
       records::LineResult line = FormatLine(action, record);
       if (!line.ok()) {
         view.AppendLog(fetch::SkippedRecordLog(line.error));
+        if (skipped++ == 0) first_skipped = fetch::SkippedRecordText(record);
         continue;
       }
       files.Write(file_name, KindOf(action), line.line);
@@ -117,7 +120,9 @@ RunEnd ReadLoop(jvlink::JVLink& jv, StorePullView& view, DayFiles& files,
     } else if (rc == 0) {
       files.Close();
       view.AppendLog(std::string("JVRead EndOfFile :0") + kCrLf);
-      view.ShowStatus("開催情報を全て取り込みました。");
+      // Records that gave no line are said at the end, not only in the hidden log.
+      view.ShowStatus(skipped == 0 ? std::string("開催情報を全て取り込みました。")
+                                   : fetch::FailuresText(first_skipped, skipped));
       resume_stamp = last_file_time_stamp.substr(0, kStampCapacity);
       return RunEnd::kEndOfData;
     } else {

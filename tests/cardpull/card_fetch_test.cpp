@@ -221,6 +221,14 @@ TEST_F(CardFetch, RecordWithoutANumberIsLoggedSkippedAndCounted) {
   EXPECT_SJIS_EQ(fetchtest::RunnerLineBytes(day[0].runners[1]), Output(kRunnerFile));
   EXPECT_SJIS_EQ("データ読込み完了．．．．3", view.Texts("caption").back());
   EXPECT_NE(std::string::npos, view.log.find("JVRead EndOfFile :0\r\nJVClose正常終了:0\r\n"));
+  // The end says so, not only the hidden log; each further skipped record is counted.
+  EXPECT_SJIS_EQ("レコードを変換できません：" + day[0].key, view.LastStatus());
+  std::string bad2 = day[0].runners[1];
+  bad2.replace(28, 2, "  ");
+  AddFile("a.txt", {day[0].race, bad, bad2});
+  view = RecordingView();
+  EXPECT_EQ(RunEnd::kEndOfData, Run());
+  EXPECT_SJIS_EQ("レコードを変換できません：" + day[0].key + "（ほか1件）", view.LastStatus());
 }
 
 TEST_F(CardFetch, FolderOrFileThatCannotBeMadeEndsTheRunCleanly) {

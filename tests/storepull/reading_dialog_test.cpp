@@ -325,6 +325,8 @@ TEST_F(ReadingDialog, RecordWithoutANumberIsLoggedAndSkipped) {
   EXPECT_SJIS_EQ(fetchtest::RaceLineBytes(day5[1].race), Output("jv_data/20160305/DG160305.CSV"));
   EXPECT_EQ("20160305170000", resume_stamp);
   EXPECT_NE(std::string::npos, view.log.find("JVRead EndOfFile :0\r\nJVClose正常終了:0\r\n"));
+  // The end says so, not only the hidden log.
+  EXPECT_SJIS_EQ("レコードを変換できません：" + day5[0].key, view.LastStatus());
 }
 
 TEST_F(ReadingDialog, FolderOrFileThatCannotBeMadeEndsTheRunCleanly) {
