@@ -330,9 +330,13 @@ struct Chart::Impl {
       if (e.style.kind == SeriesKind::kBar && !e.points.empty()) take(0);
     }
     ValueRange r = RangeOf(scales[static_cast<int>(axis)], data);
-    value_axis->setRange(r.min, r.max);
+    // Qt lays the ticks out at each change of range or distance: a distance wide enough for
+    // the old and the new range first, so that neither step meets the other's range (from
+    // 0-5 in ones to 0-1,200,000 would make a million ticks on the way).
     value_axis->setTickType(QValueAxis::TicksDynamic);
     value_axis->setTickAnchor(0);
+    value_axis->setTickInterval(std::max(value_axis->max() - value_axis->min(), r.max - r.min));
+    value_axis->setRange(r.min, r.max);
     value_axis->setTickInterval(r.step);
   }
 
@@ -406,6 +410,7 @@ const SeriesStyle& Chart::Style(int series) const { return impl_->At(series).sty
 void Chart::SetPoints(int series, SeriesPoints points) {
   Impl& d = *impl_;
   Impl::Entry& e = d.At(series);
+  if (e.points == points) return;  // a refill with the same points draws nothing new
   e.points = std::move(points);
   if (e.bars) {
     d.FillBars(e);

@@ -75,8 +75,10 @@ class GridModel : public QAbstractTableModel {
     emit dataChanged(i, i, {Qt::DisplayRole});
   }
 
-  // Replaces every text; cells whose text stays keep their converted text.
+  // Replaces every text; cells whose text stays keep their converted text. The same texts
+  // again change nothing, so nothing is drawn anew.
   void Replace(base::TextGrid texts) {
+    if (texts == texts_) return;
     Resize(texts.ColCount(), texts.RowCount());
     for (int r = 0; r < texts.RowCount(); ++r) {
       const std::vector<std::string>& now = texts_.RowTexts(r);

@@ -5,6 +5,7 @@
 #include "base/files.h"
 #include "ui/dispatch.h"
 #include "ui/message_box.h"
+#include "viewer/AnalysisWindow.h"
 #include "viewer/DispCTRLWindow.h"
 #include "viewer/ViewerState.h"
 #include "viewer/logic/SettingsRecord.h"
@@ -13,6 +14,7 @@ namespace viewer {
 
 ViewerState State;
 TForm1* Form1 = nullptr;
+MarkRecord CurrentMarks;
 
 namespace {
 
@@ -39,6 +41,7 @@ void StackRadios(std::initializer_list<ui::RadioButton*> radios, int left, int w
 
 TForm1::TForm1() {
   State = ViewerState{};
+  ResetMarks();
   LayOut();
   BindHandlers();
   Form1 = this;
@@ -131,6 +134,7 @@ void TForm1::BindHandlers() {
   Button3.on_click = [this] { Button3Click(); };
   Button7.on_click = [this] { Button7Click(); };
   Button8.on_click = [this] { Button8Click(); };
+  Button4.on_click = [this] { Button4Click(); };
   ListBox2.on_click = [this] { Exit1Click(); };
   on_destroy = [this] { FormDestroy(); };
 }
@@ -172,7 +176,14 @@ void TForm1::FormCreate() {
   FillRaceDayList();
 }
 
+// The marks shown last reach their file here at the latest; a failure is told and the
+// settings are written all the same.
 void TForm1::FormDestroy() {
+  try {
+    SaveCurrentMarks();
+  } catch (const base::Error& e) {
+    ui::ShowError(e.what());
+  }
   WriteSettingsFile(SettingsFilePath(ViewerProgramPath()), State.Settings);
 }
 

@@ -7,6 +7,7 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "viewer/RadioFamily.h"
+#include "viewer/logic/MarkRecord.h"
 
 namespace viewer {
 
@@ -40,6 +41,7 @@ class TForm1 : public ui::Form {
   void Button7Click();  // ends the program after a confirmation
   void Exit1Click();    // ends the program at once
   void Button8Click();  // shows the settings and help window
+  void Button4Click();  // opens the per-horse window
 
   // Controls (containers before the controls they hold).
   ui::GroupBox GroupBox1{*this};  // "Operation"
@@ -114,10 +116,15 @@ class TForm1 : public ui::Form {
 // The main window; set before its creation handler runs, nullptr when there is none.
 extern TForm1* Form1;
 
+// The horse marks of the race whose key is MarkKey (UmaForm), shared by the per-horse and
+// the quinella window; zeroed when the main window is made.
+extern MarkRecord CurrentMarks;
+
 // The messages of the main window.
 inline constexpr char kNoRaceFileMessage[] = "開催情報ファイルがありません";
 inline constexpr char kNoOddsFileMessage[] = "オッズファイルがありません";
 inline constexpr char kNoSnapshotMessage[] = "最初のオッズ取得時間前なので、取得オッズはありません";
+inline constexpr char kNoRaceChosenMessage[] = "レース番号を選択してください";
 inline constexpr char kExitConfirmation[] = "終了します。\r\nよろしければ”はい”を押してください";
 
 }  // namespace viewer

@@ -1,5 +1,5 @@
 // vantrel, the race-day odds viewer: one copy at a time, then the main window, the hidden
-// settings window and the message loop.
+// settings window and the message loop; at the end the analysis windows the user opened.
 #include <exception>
 #include <memory>
 #include <string>
@@ -7,6 +7,7 @@
 #include "ui/application.h"
 #include "ui/instance_lock.h"
 #include "ui/message_box.h"
+#include "viewer/AnalysisWindow.h"
 #include "viewer/MainForm.h"
 #include "viewer/SettingForm.h"
 
@@ -31,6 +32,8 @@ int main(int argc, char** argv) {
     viewer::TForm1 form;
     viewer::TForm5 settings;  // hidden until the main window's "設定・ヘルプ"
     result = application.Run(form);
+    // The analysis windows go first, while the main window and the application exist.
+    viewer::DestroyAnalysisWindows();
   }
   return result;
 }

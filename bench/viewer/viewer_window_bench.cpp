@@ -1,7 +1,8 @@
 // The viewer's main window under the offscreen platform: made (with the hidden settings
 // window, as the program starts) and shown on a jv_data of 1,000 day folders, and the window's
 // racecourse and race choices on a realistic day (36 races, 18 runners, odds files of 1,000
-// announcements), with the process's memory after a race choice.
+// announcements), with the process's memory after a race choice; the analysis windows on
+// that day's race: opened, and rebuilt and painted at a choice of the second time.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -14,9 +15,11 @@
 #include "bench/viewer/bench_day.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
+#include "viewer/AnalysisWindow.h"
 #include "viewer/DispCTRLWindow.h"
 #include "viewer/MainForm.h"
 #include "viewer/SettingForm.h"
+#include "viewer/UmaForm.h"
 #include "viewer/ViewerState.h"
 #include "viewer/logic/SettingsRecord.h"
 
@@ -106,5 +109,77 @@ void BM_WindowRaceChoice(benchmark::State& state) {
   state.counters["peak_rss_MB"] = StatusMegabytes("VmHWM");
 }
 BENCHMARK(BM_WindowRaceChoice)->Unit(benchmark::kMillisecond);
+
+// The analysis windows on the day's 東京 race 11 (18 runners, six snapshots).
+struct AnalysisWindows {
+  WindowDay w;
+  ui::MessageRecorder messages;
+  viewer::TForm1 form;
+  AnalysisWindows() {
+    form.Show();
+    viewer::CheckTrackButton(2);
+    viewer::CheckRaceButton(11);
+    ui::ProcessMessages();
+  }
+  ~AnalysisWindows() { viewer::DestroyAnalysisWindows(); }
+  // The header fields of the open windows blanked without a rebuild, so that the next
+  // choice of a time changes all four and each window rebuilds four times.
+  static void BlankHeaders() {
+    for (viewer::AnalysisHeader* h : {&viewer::HorseWindowHeader, &viewer::QuinellaWindowHeader,
+                                      &viewer::BracketWindowHeader}) {
+      for (int k = 1; k <= 4; ++k) {
+        if (!h->window || !h->Edit[k]) continue;
+        auto change = std::move(h->Edit[k]->on_change);
+        h->Edit[k]->on_change = nullptr;
+        h->Edit[k]->SetText("");
+        h->Edit[k]->on_change = std::move(change);
+      }
+    }
+  }
+};
+
+void BM_OpenHorseWindow(benchmark::State& state) {
+  AnalysisWindows a;
+  for (auto _ : state) {
+    a.form.Button4.Click();
+    ui::ProcessMessages();  // painted
+    state.PauseTiming();
+    if (!viewer::Form2 || viewer::Form2->StringGrid1.Cell(1, 18) == " ") {
+      state.SkipWithError("the window shows no 18 runners");
+    }
+    viewer::DestroyAnalysisWindows();
+    state.ResumeTiming();
+  }
+  if (!a.messages.messages().empty()) state.SkipWithError(a.messages.texts()[0].c_str());
+}
+BENCHMARK(BM_OpenHorseWindow)->Unit(benchmark::kMillisecond);
+
+// A second time chosen with the analysis windows open: every header field changes, so
+// each window rebuilds its table and charts four times; then the windows are painted.
+void BM_SecondTimeChoiceWithAnalysisWindows(benchmark::State& state) {
+  AnalysisWindows a;
+  a.form.Button4.Click();
+  ui::ProcessMessages();
+  int rebuilds = 0;
+  viewer::Form2->Edit1.on_change = [&rebuilds] {
+    ++rebuilds;
+    viewer::Form2->Edit1Change();
+  };
+  int time = 5;
+  for (auto _ : state) {
+    state.PauseTiming();
+    AnalysisWindows::BlankHeaders();
+    time = time == 5 ? 6 : 5;
+    state.ResumeTiming();
+    viewer::CheckTime2Button(0);
+    viewer::CheckTime2Button(time);
+    ui::ProcessMessages();  // painted
+  }
+  if (rebuilds == 0) state.SkipWithError("the windows did not rebuild");
+  if (!a.messages.messages().empty()) state.SkipWithError(a.messages.texts()[0].c_str());
+  state.counters["rss_MB"] = StatusMegabytes("VmRSS");
+  state.counters["peak_rss_MB"] = StatusMegabytes("VmHWM");
+}
+BENCHMARK(BM_SecondTimeChoiceWithAnalysisWindows)->Unit(benchmark::kMillisecond);
 
 }  // namespace

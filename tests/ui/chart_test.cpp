@@ -10,6 +10,8 @@
 #include <QChartView>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QValueAxis>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -155,6 +157,27 @@ TEST_F(ChartTest, AFixedRangeHoldsThroughRefillsAndAnAutomaticOneFollowsThem) {
   // The top axis carries no series: its range is its own.
   chart.SetAxisScale(ChartAxis::kTop, ui::AxisScale::Fixed(-5, 5));
   EXPECT_EQ(chart.ShownRange(ChartAxis::kTop), (ui::AxisRange{-5, 5}));
+}
+
+TEST_F(ChartTest, AnAutomaticRangeThatGrowsAThousandfoldKeepsItsTicksFew) {
+  int totals = chart.AddSeries({.kind = SeriesKind::kLine, .axis = ChartAxis::kRight});
+  auto* axis = qobject_cast<QValueAxis*>(qchart()->axes(Qt::Vertical, nullptr).at(1));
+  ASSERT_NE(axis, nullptr);
+  // Every layout of the ticks, at each change of range or distance, stays within bounds.
+  double most_ticks = 0;
+  auto count = [&] {
+    most_ticks = std::max(most_ticks, (axis->max() - axis->min()) / axis->tickInterval());
+  };
+  QObject::connect(axis, &QValueAxis::rangeChanged, count);
+  QObject::connect(axis, &QValueAxis::tickIntervalChanged, count);
+  for (const std::vector<double>& values :
+       std::vector<std::vector<double>>{{1, 5}, {2000, 20000}, {3, 4}, {-20000, 1}}) {
+    ui::SeriesPoints points;
+    for (double v : values) points.push_back(Point(v, ""));
+    chart.SetPoints(totals, points);
+  }
+  EXPECT_EQ(chart.ShownRange(ChartAxis::kRight), (ui::AxisRange{-20000, 5000}));
+  EXPECT_LE(most_ticks, 60);
 }
 
 TEST_F(ChartTest, TheSeriesStyleReachesTheDrawing) {

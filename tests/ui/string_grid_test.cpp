@@ -177,6 +177,26 @@ TEST_F(StringGridTest, RepaintAsksForEveryCellAgain) {
   EXPECT_EQ(Drawn().pixelColor(CellRect(1, 5).center()), QColor(255, 213, 236));
 }
 
+TEST_F(StringGridTest, TheSameTextsAgainDrawNothingAnew) {
+  grid.SetTexts(base::TextGrid(19, 19, "1.0"));
+  form.Show();
+  ui::ProcessMessages();
+  std::set<Cell> asked;
+  grid.on_draw_cell = [&](int col, int row) {
+    asked.insert({col, row});
+    return ui::CellStyle{};
+  };
+  grid.SetTexts(base::TextGrid(19, 19, "1.0"));
+  ui::ProcessMessages();
+  EXPECT_TRUE(asked.empty());
+  base::TextGrid one(19, 19, "1.0");
+  one.SetCell(3, 4, "2.0");
+  grid.SetTexts(one);
+  ui::ProcessMessages();
+  EXPECT_TRUE(asked.count({3, 4}));
+  EXPECT_EQ(grid.Cell(3, 4), "2.0");
+}
+
 TEST_F(StringGridTest, AnErrorOfTheCallbackIsShownOnceAndTheCellsStillDrawn) {
   grid.on_draw_cell = [](int col, int row) -> ui::CellStyle {
     if (row == 3) throw base::IndexOutOfBounds(col);

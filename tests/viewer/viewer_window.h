@@ -13,8 +13,10 @@
 #include "base/dates.h"
 #include "base/files.h"
 #include "tests/support/temp_dir.h"
+#include "ui/application.h"
 #include "ui/message_box.h"
 #include "viewer/AnalysisHeaders.h"
+#include "viewer/AnalysisWindow.h"
 #include "viewer/MainForm.h"
 #include "viewer/SettingForm.h"
 #include "viewer/ViewerState.h"
@@ -36,6 +38,8 @@ class ViewerWindowTest : public ::testing::Test {
     SetToday({2024, 6, 1});
   }
   void TearDown() override {
+    ui::ProcessMessages();  // what the last handlers posted (a freed window, a report)
+    viewer::DestroyAnalysisWindows();
     form5.reset();
     form.reset();
     viewer::HorseWindowHeader = {};
