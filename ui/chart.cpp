@@ -109,8 +109,13 @@ class ChartWidget : public QChartView {
  public:
   ChartWidget(Chart* owner, QChart* chart, QWidget* parent)
       : QChartView(chart, parent), owner_(owner) {}
+  std::function<void()> on_shown;
 
  protected:
+  void showEvent(QShowEvent* event) override {
+    if (on_shown) on_shown();
+    QChartView::showEvent(event);
+  }
   void mousePressEvent(QMouseEvent* event) override {
     std::optional<MouseButton> button = ButtonOf(event->button());
     auto handler = owner_->on_mouse_down;
@@ -134,9 +139,11 @@ struct Chart::Impl {
     SeriesPoints points;
     std::vector<QLineSeries*> segments;  // a line: one per run of non-empty points
     QBarSet* bars = nullptr;             // bars
+    bool pending = false;                // points not yet handed to Qt
   };
 
   QChart* chart = nullptr;  // owned by the view
+  QWidget* view = nullptr;
   QBarCategoryAxis* bottom = nullptr;
   QValueAxis* left = nullptr;
   QValueAxis* right = nullptr;
@@ -310,9 +317,8 @@ struct Chart::Impl {
     bottom->setCategories(categories);
   }
 
-  void UpdateRange(ChartAxis axis) {
-    QValueAxis* value_axis = ValueAxis(axis);
-    if (!value_axis) return;
+  // The range a value axis shows for its scale and the points of its series.
+  ValueRange RangeOn(ChartAxis axis) const {
     std::optional<std::pair<double, double>> data;
     auto take = [&data](double v) {
       if (!data) {
@@ -329,15 +335,51 @@ struct Chart::Impl {
       }
       if (e.style.kind == SeriesKind::kBar && !e.points.empty()) take(0);
     }
-    ValueRange r = RangeOf(scales[static_cast<int>(axis)], data);
-    // Qt lays the ticks out at each change of range or distance: a distance wide enough for
-    // the old and the new range first, so that neither step meets the other's range (from
-    // 0-5 in ones to 0-1,200,000 would make a million ticks on the way).
+    return RangeOf(scales[static_cast<int>(axis)], data);
+  }
+
+  void UpdateRange(ChartAxis axis) {
+    QValueAxis* value_axis = ValueAxis(axis);
+    if (!value_axis) return;
+    ValueRange r = RangeOn(axis);
     value_axis->setTickType(QValueAxis::TicksDynamic);
     value_axis->setTickAnchor(0);
-    value_axis->setTickInterval(std::max(value_axis->max() - value_axis->min(), r.max - r.min));
+    // Qt lays the ticks out at once at each change of range or distance (and nothing is
+    // laid out when neither changes). When the new range would meet the old distance with
+    // too many ticks (0-5 in ones, then 0-1,200,000 would make a million on the way), a
+    // distance wide enough for both ranges comes first.
+    const double old_step = value_axis->tickInterval();
+    if (!(old_step > 0) || (r.max - r.min) / old_step > kMostTicks) {
+      value_axis->setTickInterval(std::max(value_axis->max() - value_axis->min(), r.max - r.min));
+    }
     value_axis->setRange(r.min, r.max);
     value_axis->setTickInterval(r.step);
+  }
+
+  // A chart on a page that is not shown hands its points to Qt when it is shown: Qt lays
+  // out the axes of a hidden chart at every refill all the same.
+  bool Deferred() const { return view->window()->isVisible() && !view->isVisible(); }
+
+  void Fill(Entry& e) {
+    e.pending = false;
+    if (e.bars) {
+      FillBars(e);
+    } else {
+      FillLine(e);
+    }
+  }
+
+  void ApplyPending() {
+    bool any = false;
+    for (Entry& e : series) {
+      if (!e.pending) continue;
+      Fill(e);
+      any = true;
+    }
+    if (!any) return;
+    UpdateLabels();
+    UpdateRange(ChartAxis::kLeft);
+    UpdateRange(ChartAxis::kRight);
   }
 
   void ApplyAxisVisibility() {
@@ -358,11 +400,13 @@ QChartView* ViewOf(const Control& c) { return static_cast<QChartView*>(c.widget(
 Chart::Chart(Container& parent)
     : Control(parent, new ChartWidget(this, new QChart, parent.client_widget())),
       impl_(std::make_unique<Impl>()) {
-  QChartView* view = ViewOf(*this);
+  auto* view = static_cast<ChartWidget*>(ViewOf(*this));
+  view->on_shown = [this] { impl_->ApplyPending(); };
   // Drawn without smoothing, as the charts of this system always were; it also draws a
   // chart in half the time.
   view->setRenderHint(QPainter::Antialiasing, false);
   Impl& d = *impl_;
+  d.view = view;
   d.chart = view->chart();
   d.chart->setAnimationOptions(QChart::NoAnimation);
   d.chart->setBackgroundRoundness(0);
@@ -377,6 +421,8 @@ Chart::Chart(Container& parent)
   d.chart->addAxis(d.right, Qt::AlignRight);
   d.chart->addAxis(d.top, Qt::AlignTop);
   for (QValueAxis* axis : {d.left, d.right, d.top}) axis->setLabelFormat(QStringLiteral("%.10g"));
+  // Labels are short numbers and horse numbers: measured once, never shortened step by step.
+  for (QAbstractAxis* axis : d.chart->axes()) axis->setTruncateLabels(false);
   d.right->setGridLineVisible(false);
   d.top->setGridLineVisible(false);
   for (ChartAxis axis : {ChartAxis::kLeft, ChartAxis::kRight, ChartAxis::kTop}) {
@@ -412,18 +458,18 @@ void Chart::SetPoints(int series, SeriesPoints points) {
   Impl::Entry& e = d.At(series);
   if (e.points == points) return;  // a refill with the same points draws nothing new
   e.points = std::move(points);
-  if (e.bars) {
-    d.FillBars(e);
-  } else {
-    d.FillLine(e);
+  if (d.Deferred()) {
+    e.pending = true;
+    return;
   }
+  d.Fill(e);
   d.UpdateLabels();
   d.UpdateRange(e.style.axis);
 }
 
 const SeriesPoints& Chart::Points(int series) const { return impl_->At(series).points; }
 
-std::vector<std::string> Chart::BottomLabels() const { return impl_->labels; }
+std::vector<std::string> Chart::BottomLabels() const { return impl_->BottomLabels(); }
 
 void Chart::SetAxisScale(ChartAxis axis, const AxisScale& scale) {
   impl_->scales[static_cast<int>(axis)] = scale;
@@ -435,10 +481,11 @@ const AxisScale& Chart::GetAxisScale(ChartAxis axis) const {
 }
 
 AxisRange Chart::ShownRange(ChartAxis axis) const {
-  if (QValueAxis* value_axis = impl_->ValueAxis(axis)) {
-    return AxisRange{value_axis->min(), value_axis->max()};
+  if (impl_->ValueAxis(axis)) {
+    ValueRange r = impl_->RangeOn(axis);
+    return AxisRange{r.min, r.max};
   }
-  return AxisRange{-0.5, static_cast<double>(impl_->labels.size()) - 0.5};
+  return AxisRange{-0.5, static_cast<double>(impl_->BottomLabels().size()) - 0.5};
 }
 
 void Chart::SetAxisTitle(ChartAxis axis, const std::string& title) {

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStaticText>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <algorithm>
@@ -61,11 +62,29 @@ class GridModel : public QAbstractTableModel {
     return index.row() == 0 ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
   }
 
-  const QString& Text(int col, int row) const {
-    std::optional<QString>& cached = cache_[row][col];
-    if (!cached) cached = internal::ToQt(texts_.RowTexts(row)[col]);
+  // A cell's text for Qt, and as laid out for drawing (laid out once, at its first drawing,
+  // and kept until the text changes: the grid draws hundreds of cells at each change).
+  struct CellText {
+    QString text;
+    QStaticText shaped;
+    bool blank = true;  // nothing to draw
+  };
+  const CellText& Cached(int col, int row) const {
+    std::optional<CellText>& cached = cache_[row][col];
+    if (!cached) {
+      cached.emplace();
+      cached->text = internal::ToQt(texts_.RowTexts(row)[col]);
+      QString line = cached->text;
+      for (QChar& c : line) {
+        if (c.unicode() < 0x20) c = u' ';  // one line, as the grid draws its cells
+      }
+      cached->blank = line.trimmed().isEmpty();
+      cached->shaped.setText(line);
+      cached->shaped.setTextFormat(Qt::PlainText);
+    }
     return *cached;
   }
+  const QString& Text(int col, int row) const { return Cached(col, row).text; }
 
   void SetCell(int col, int row, std::string_view text) {
     if (texts_.Cell(col, row) == text) return;
@@ -136,7 +155,7 @@ class GridModel : public QAbstractTableModel {
   }
 
   base::TextGrid texts_;
-  mutable std::vector<std::vector<std::optional<QString>>> cache_;
+  mutable std::vector<std::vector<std::optional<CellText>>> cache_;
 };
 
 }  // namespace internal
@@ -155,11 +174,14 @@ class CellPainter : public QStyledItemDelegate {
     painter->save();
     painter->setClipRect(r);
     painter->fillRect(r, internal::ToQt(style.brush));
-    painter->setPen(internal::ToQt(style.font));
-    painter->setFont(FontOf(style.font_name, option.font));
-    painter->drawText(r.adjusted(kTextOffset, kTextOffset, 0, 0),
-                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                      index.data(Qt::DisplayRole).toString());
+    const auto* model = static_cast<const internal::GridModel*>(index.model());
+    const internal::GridModel::CellText& text = model->Cached(index.column(), index.row());
+    if (!text.blank) {
+      painter->setPen(internal::ToQt(style.font));
+      // The painter holds the grid's font already; only another name changes it.
+      if (!style.font_name.empty()) painter->setFont(FontOf(style.font_name, option.font));
+      painter->drawStaticText(r.left() + kTextOffset, r.top() + kTextOffset, text.shaped);
+    }
     if (option.state.testFlag(QStyle::State_HasFocus)) {
       QStyleOptionFocusRect focus;
       focus.QStyleOption::operator=(option);

@@ -76,6 +76,20 @@ void AnalysisForm::RegisterHeader(std::initializer_list<std::pair<int, ui::Edit*
   *kind_.header = header;
 }
 
+bool AnalysisForm::ShowsChosenRace() const {
+  return rebuilt_ && rebuilt_t1_ == State.Time1Snapshot && rebuilt_t2_ == State.Time2Snapshot &&
+         rebuilt_race_ == State.CurrentRace.bytes();
+}
+
+void AnalysisForm::NoteRebuilt() {
+  rebuilt_race_ = State.CurrentRace.bytes();
+  rebuilt_t1_ = State.Time1Snapshot;
+  rebuilt_t2_ = State.Time2Snapshot;
+  rebuilt_ = true;
+}
+
+void AnalysisForm::NoteResorted() { rebuilt_ = false; }
+
 void AnalysisForm::CloseAnalysisWindow(ui::CloseAction& action) {
   if (kind_.shows_marks) Reporting(SaveCurrentMarks);
   State.*kind_.open_flag = 0;
@@ -92,6 +106,21 @@ void ShowSortButtons(std::span<ui::SpeedButton* const> buttons, std::span<const 
   for (const SortButton& key : keys) {
     ui::SpeedButton* button = buttons[static_cast<std::size_t>(key.button - 1)];
     button->SetFontColor(key.button == red_button ? ui::kRed : ui::WindowTextColor());
+  }
+}
+
+void PlaceHeaderFields(std::initializer_list<FieldPlace> fields, int top, int height) {
+  for (const FieldPlace& f : fields) {
+    f.edit->SetBounds(f.left, top, f.width, height);
+    f.edit->SetBorder(false);
+    f.edit->SetColor(ui::kMenuBar);
+  }
+}
+
+void PlaceSortButtons(std::initializer_list<ButtonPlace> buttons, int top, int height) {
+  for (const ButtonPlace& b : buttons) {
+    b.button->SetCaption(b.caption);
+    b.button->SetBounds(b.left, top, b.width, height);
   }
 }
 

@@ -54,8 +54,19 @@ class AnalysisForm : public ui::Form {
   // Points the kind's header at this window and its fields: {k, &Editk}.
   void RegisterHeader(std::initializer_list<std::pair<int, ui::Edit*>> fields);
 
+  // Whether the table and charts shown are what a rebuild gives now: the last rebuild was
+  // for the same race record and snapshots, and no sort button has reordered the table
+  // since (a header change rebuilds up to four times for one and the same choice).
+  bool ShowsChosenRace() const;
+  void NoteRebuilt();   // at the end of a rebuild of table and charts
+  void NoteResorted();  // a sort button reordered the table
+
  private:
   const AnalysisKind& kind_;
+  std::string rebuilt_race_;
+  int rebuilt_t1_ = 0;
+  int rebuilt_t2_ = 0;
+  bool rebuilt_ = false;
 };
 
 // Destroys every analysis window, open or closed and not yet freed; at the end of the
@@ -67,6 +78,22 @@ void DestroyAnalysisWindows();
 // window-text colour.
 void ShowSortButtons(std::span<ui::SpeedButton* const> buttons, std::span<const SortButton> keys,
                      int red_button);
+
+// The header line of a window: borderless fields that read like captions, on the menu-bar
+// colour, each at its left edge with its width; and the sort buttons with their captions.
+struct FieldPlace {
+  ui::Edit* edit;
+  int left;
+  int width;
+};
+void PlaceHeaderFields(std::initializer_list<FieldPlace> fields, int top, int height);
+struct ButtonPlace {
+  ui::SpeedButton* button;
+  const char* caption;
+  int left;
+  int width;
+};
+void PlaceSortButtons(std::initializer_list<ButtonPlace> buttons, int top, int height);
 
 // A table grid's set-up: columns, rows (one fixed header row), heights and widths.
 struct GridLayout {

@@ -135,6 +135,8 @@ void TForm1::BindHandlers() {
   Button7.on_click = [this] { Button7Click(); };
   Button8.on_click = [this] { Button8Click(); };
   Button4.on_click = [this] { Button4Click(); };
+  Button5.on_click = [this] { Button5Click(); };
+  Button6.on_click = [this] { Button6Click(); };
   ListBox2.on_click = [this] { Exit1Click(); };
   on_destroy = [this] { FormDestroy(); };
 }

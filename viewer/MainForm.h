@@ -42,6 +42,8 @@ class TForm1 : public ui::Form {
   void Exit1Click();    // ends the program at once
   void Button8Click();  // shows the settings and help window
   void Button4Click();  // opens the per-horse window
+  void Button5Click();  // opens the quinella window
+  void Button6Click();  // opens the bracket window
 
   // Controls (containers before the controls they hold).
   ui::GroupBox GroupBox1{*this};  // "Operation"

@@ -2,8 +2,10 @@
 #include "ui/message_box.h"
 #include "viewer/DispCTRLWindow.h"
 #include "viewer/MainForm.h"
+#include "viewer/RenForm.h"
 #include "viewer/UmaForm.h"
 #include "viewer/ViewerState.h"
+#include "viewer/WakuForm.h"
 
 namespace viewer {
 
@@ -20,6 +22,12 @@ struct WindowButton {
 constexpr WindowButton kHorseButton{&ViewerState::HorseWindowOpen,
                                     []() -> ui::Form* { return Form2; },
                                     [](TForm1& owner) { Form2 = new TForm2(owner); }};
+constexpr WindowButton kQuinellaButton{&ViewerState::QuinellaWindowOpen,
+                                       []() -> ui::Form* { return Form3; },
+                                       [](TForm1& owner) { Form3 = new TForm3(owner); }};
+constexpr WindowButton kBracketButton{&ViewerState::BracketWindowOpen,
+                                      []() -> ui::Form* { return Form4; },
+                                      [](TForm1& owner) { Form4 = new TForm4(owner); }};
 
 // Without a chosen race: the message. An open window only comes to the front; without a
 // checked racecourse nothing happens; else a new window is made and shown, and the second
@@ -44,5 +52,9 @@ void OpenAnalysisWindow(TForm1& main, const WindowButton& button) {
 }  // namespace
 
 void TForm1::Button4Click() { OpenAnalysisWindow(*this, kHorseButton); }
+
+void TForm1::Button5Click() { OpenAnalysisWindow(*this, kQuinellaButton); }
+
+void TForm1::Button6Click() { OpenAnalysisWindow(*this, kBracketButton); }
 
 }  // namespace viewer

@@ -29,16 +29,16 @@ constexpr int kColumnWidths[kHorseTableColumns] = {20, 20, 110, 20, 45, 45, 20, 
                                                    20, 45, 45,  45, 45, 58, 20, 58, 29};
 
 // Where a sort button stands: over columns first to last.
-struct ButtonPlace {
+struct ButtonColumns {
   int first_col;
   int last_col;
   const char* caption;
 };
 // SpeedButton1 to SpeedButton12.
-constexpr ButtonPlace kButtonPlaces[12] = {{0, 2, "出馬"},   {3, 4, "複勝"},   {5, 5, "単複"},
-                                           {6, 8, "単勝"},   {9, 9, "単連"},   {10, 11, "馬連"},
-                                           {12, 12, "複勝"}, {13, 13, "単勝"}, {14, 14, "馬連"},
-                                           {15, 15, "騎手"}, {18, 18, "結果"}, {16, 17, "厩舎"}};
+constexpr ButtonColumns kButtonColumns[12] = {{0, 2, "出馬"},   {3, 4, "複勝"},   {5, 5, "単複"},
+                                              {6, 8, "単勝"},   {9, 9, "単連"},   {10, 11, "馬連"},
+                                              {12, 12, "複勝"}, {13, 13, "単勝"}, {14, 14, "馬連"},
+                                              {15, 15, "騎手"}, {18, 18, "結果"}, {16, 17, "厩舎"}};
 
 constexpr int kHeaderTop = 0;
 constexpr int kButtonTop = 18;
@@ -79,18 +79,16 @@ void TForm2::LayOut() {
   SetFont("ＭＳ ゴシック", 12);
   SetClientSize(815, 552);
 
-  struct Field {
-    ui::Edit* edit;
-    int left;
-    int width;
-  };
-  for (const Field& f : {Field{&Edit1, 4, 100}, Field{&Edit2, 108, 36}, Field{&Edit6, 148, 60},
-                         Field{&Edit8, 210, 18}, Field{&Edit7, 230, 36}, Field{&Edit9, 270, 66},
-                         Field{&Edit5, 412, 40}, Field{&Edit3, 560, 50}, Field{&Edit4, 632, 50}}) {
-    f.edit->SetBounds(f.left, kHeaderTop, f.width, 18);
-    f.edit->SetBorder(false);
-    f.edit->SetColor(ui::kMenuBar);
-  }
+  PlaceHeaderFields({{&Edit1, 4, 100},
+                     {&Edit2, 108, 36},
+                     {&Edit6, 148, 60},
+                     {&Edit8, 210, 18},
+                     {&Edit7, 230, 36},
+                     {&Edit9, 270, 66},
+                     {&Edit5, 412, 40},
+                     {&Edit3, 560, 50},
+                     {&Edit4, 632, 50}},
+                    kHeaderTop, 18);
   Edit5.SetFontColor(ui::kRed);
   Edit3.SetFontColor(ui::kRed);
   Label1.SetCaption("発走時間：");
@@ -102,10 +100,10 @@ void TForm2::LayOut() {
 
   const std::array<ui::SpeedButton*, 12> buttons = SortButtons();
   for (std::size_t i = 0; i < buttons.size(); ++i) {
-    const ButtonPlace& p = kButtonPlaces[i];
+    const ButtonColumns& p = kButtonColumns[i];
     const int left = ColumnLeft(kColumnWidths, p.first_col);
-    buttons[i]->SetCaption(p.caption);
-    buttons[i]->SetBounds(left, kButtonTop, ColumnLeft(kColumnWidths, p.last_col + 1) - left, 18);
+    const int right = ColumnLeft(kColumnWidths, p.last_col + 1);
+    PlaceSortButtons({{buttons[i], p.caption, left, right - left}}, kButtonTop, 18);
   }
 
   SetUpGrid(StringGrid1, {kHorseTableColumns, kHorseTableRows, 64, 16, kColumnWidths});
@@ -167,7 +165,9 @@ void TForm2::Edit1Change() {
   const int32_t n = HorseCount();
   TakeMarksOfCurrentRace();
   Timer1.SetEnabled(false);
-  base::TextGrid table = BuildHorseTable(race, State.Time1Snapshot, State.Time2Snapshot);
+  const bool rebuild = !ShowsChosenRace();
+  base::TextGrid table;
+  if (rebuild) table = BuildHorseTable(race, State.Time1Snapshot, State.Time2Snapshot);
   Edit5.SetText(PostTimeField(race.PostTime()));
 
   ShowMemoText(Memo1, InformationText());
@@ -177,10 +177,13 @@ void TForm2::Edit1Change() {
   if (countdown.show_post_time_past) ShowMemoText(Memo1, PostTimePastText(10));
   ShowPayoffs();
 
-  SortHorseTable(table, n, Sort.SortColumn, Sort.SortAscending);
-  MarkScratchedRows(table, n);
-  StringGrid1.SetTexts(std::move(table));
-  RebuildHorseCharts();
+  if (rebuild) {
+    SortHorseTable(table, n, Sort.SortColumn, Sort.SortAscending);
+    MarkScratchedRows(table, n);
+    StringGrid1.SetTexts(std::move(table));
+    RebuildHorseCharts();
+    NoteRebuilt();
+  }
   if (FirstBuild) {
     Sort.SortAscending = false;
     SpeedButton1Click(4);  // 単勝: by win rank
@@ -203,6 +206,7 @@ void TForm2::ShowPayoffs() {
 
 void TForm2::SpeedButton1Click(int button) {
   if (!PressSortButton(Sort, kHorseSortButtons, button)) return;
+  NoteResorted();
   ShowSortButtons(SortButtons(), kHorseSortButtons, Sort.red_button);
   base::TextGrid table = StringGrid1.Texts();
   SortHorseTable(table, HorseCount(), Sort.SortColumn, Sort.SortAscending);

@@ -159,6 +159,8 @@ BENCHMARK(BM_OpenHorseWindow)->Unit(benchmark::kMillisecond);
 void BM_SecondTimeChoiceWithAnalysisWindows(benchmark::State& state) {
   AnalysisWindows a;
   a.form.Button4.Click();
+  a.form.Button5.Click();
+  a.form.Button6.Click();
   ui::ProcessMessages();
   int rebuilds = 0;
   viewer::Form2->Edit1.on_change = [&rebuilds] {

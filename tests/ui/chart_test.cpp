@@ -18,7 +18,9 @@
 #include "base/errors.h"
 #include "tests/support/sjis_assert.h"
 #include "tests/ui/pixels.h"
+#include "ui/application.h"
 #include "ui/form.h"
+#include "ui/page_control.h"
 
 namespace {
 
@@ -178,6 +180,34 @@ TEST_F(ChartTest, AnAutomaticRangeThatGrowsAThousandfoldKeepsItsTicksFew) {
   }
   EXPECT_EQ(chart.ShownRange(ChartAxis::kRight), (ui::AxisRange{-20000, 5000}));
   EXPECT_LE(most_ticks, 60);
+}
+
+TEST_F(ChartTest, AChartOnAPageNotShownGetsItsPointsDrawnWhenThePageIsShown) {
+  ui::Form window;
+  ui::PageControl pages{window};
+  ui::TabSheet first{pages};
+  ui::TabSheet second{pages};
+  ui::Chart hidden{second};
+  int line = hidden.AddSeries({.kind = SeriesKind::kLine});
+  window.Show();
+  ui::ProcessMessages();
+  hidden.SetPoints(line, {Point(12, " 1"), Point(40, " 2")});
+  // Read back as given while its page is not shown...
+  EXPECT_EQ(hidden.Points(line).size(), 2u);
+  EXPECT_FIELDS_EQ((std::vector<std::string>{" 1", " 2"}), hidden.BottomLabels());
+  EXPECT_EQ(hidden.ShownRange(ChartAxis::kLeft), (ui::AxisRange{10, 40}));
+  QChart* qt = static_cast<QChartView*>(hidden.widget())->chart();
+  auto* drawn = qobject_cast<QLineSeries*>(qt->series().at(0));
+  ASSERT_NE(drawn, nullptr);
+  EXPECT_EQ(drawn->count(), 0);
+  // ...and drawn once the page comes to the front.
+  pages.SetActivePageIndex(1);
+  ui::ProcessMessages();
+  EXPECT_EQ(drawn->points(), (QList<QPointF>{{0, 12}, {1, 40}}));
+  auto* bottom = qobject_cast<QBarCategoryAxis*>(qt->axes(Qt::Horizontal).at(0));
+  EXPECT_EQ(bottom->count(), 2);
+  auto* left = qobject_cast<QValueAxis*>(qt->axes(Qt::Vertical).at(0));
+  EXPECT_EQ(left->max(), 40);
 }
 
 TEST_F(ChartTest, TheSeriesStyleReachesTheDrawing) {

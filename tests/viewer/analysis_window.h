@@ -14,8 +14,10 @@
 #include "tests/viewer/analysis/analysis_race.h"
 #include "tests/viewer/race_day.h"
 #include "ui/application.h"
+#include "viewer/RenForm.h"
 #include "viewer/UmaForm.h"
 #include "viewer/ViewerState.h"
+#include "viewer/WakuForm.h"
 #include "viewer/logic/RaceOddsRecord.h"
 
 namespace viewertest {
@@ -140,6 +142,21 @@ class AnalysisWindowTest : public RaceDayTest {
     return *viewer::Form2;
   }
 
+  // 東京 race 11 chosen, then "馬連分析" pressed.
+  viewer::TForm3& OpenQuinellaWindow() {
+    ChooseTokyo11();
+    form->Button5.Click();
+    EXPECT_NE(viewer::Form3, nullptr);
+    return *viewer::Form3;
+  }
+  // 東京 race 11 chosen, then "枠分析" pressed.
+  viewer::TForm4& OpenBracketWindow() {
+    ChooseTokyo11();
+    form->Button6.Click();
+    EXPECT_NE(viewer::Form4, nullptr);
+    return *viewer::Form4;
+  }
+
   // The record becomes the chosen race at snapshots 1 and 2 and every open window
   // rebuilds, as a header change makes it.
   void ShowRace(const viewer::RaceOddsRecord& record, int t1 = 1, int t2 = 2) {
@@ -147,6 +164,8 @@ class AnalysisWindowTest : public RaceDayTest {
     viewer::State.Time1Snapshot = t1;
     viewer::State.Time2Snapshot = t2;
     if (viewer::Form2 && viewer::State.HorseWindowOpen) viewer::Form2->Edit1Change();
+    if (viewer::Form3 && viewer::State.QuinellaWindowOpen) viewer::Form3->Edit3Change();
+    if (viewer::Form4 && viewer::State.BracketWindowOpen) viewer::Form4->Edit3Change();
   }
 
   // Runs the message loop over a close: the close request, then the freeing it posts.
