@@ -40,23 +40,17 @@ inline std::string HorseName(int k) {
   return name + kFullWidthDigits[k % 10];
 }
 
-// The bracket of each horse 1 to n, as a race card prints them.
+// The bracket of each horse 1 to n, as a race card prints them: up to eight runners one a
+// bracket; from nine the first brackets hold one and the rest two, 17 puts three in
+// bracket 8, 18 three in brackets 7 and 8.
 inline std::vector<int> CardBrackets(int n) {
-  switch (n) {
-    case 9:
-      return {1, 2, 3, 4, 5, 6, 7, 8, 8};
-    case 10:
-      return {1, 2, 3, 4, 5, 6, 7, 7, 8, 8};
-    case 16:
-      return {1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 8, 8};
-    case 18:
-      return {1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 7, 8, 8, 8};
-    default:
-      break;
+  std::vector<int> brackets;
+  for (int b = 1; b <= 8; ++b) {
+    int horses = n <= 8 ? (b <= n ? 1 : 0) : n <= 16 ? (b <= 16 - n ? 1 : 2) : 2;
+    if ((n == 17 && b == 8) || (n == 18 && b >= 7)) horses = 3;
+    brackets.insert(brackets.end(), static_cast<std::size_t>(horses), b);
   }
-  std::vector<int> b;
-  for (int k = 1; k <= n; ++k) b.push_back(k);  // up to 8 runners: one horse a bracket
-  return b;
+  return brackets;
 }
 
 // The odds of a race of n runners at snapshot s (1: first time, 2: second time): distinct

@@ -1,4 +1,5 @@
-// The bracket window TForm4 in-process: its table, sorts, colours and charts.
+// The bracket window TForm4 in-process: its table, sorts, colours and charts; and a race
+// without runners in all three analysis windows.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -192,6 +193,28 @@ TEST_F(BracketWindowTest, PairOddsOf22ArePaintedInTheQuinellaWindowOnly) {
   ASSERT_NE(brackets.StringGrid1.Cell(10, 1).find('-'), std::string::npos);
   EXPECT_EQ(brackets.StringGrid1DrawCell(10, 1).font, ui::kRed);
   EXPECT_EQ(brackets.StringGrid1DrawCell(11, 0).brush, (ui::Color{253, 96, 91}));
+}
+
+using AnalysisWindowsTest = viewertest::AnalysisWindowTest;
+
+TEST_F(AnalysisWindowsTest, ARaceWithoutRunnersOrPostTimeRebuildsAllThreeQuietly) {
+  ChooseTokyo11();
+  form->Button4.Click();
+  form->Button5.Click();
+  form->Button6.Click();
+  viewer::RaceOddsRecord race = WindowRace(0);
+  race.SetPostTime("--:--");
+  ShowRace(race);
+  ui::ProcessMessages();
+  EXPECT_TRUE(Texts().empty()) << testsupport::Readable(Texts());
+  EXPECT_SJIS_EQ("出走馬名", viewer::Form2->StringGrid1.Cell(2, 0));
+  EXPECT_EQ(viewer::Form2->StringGrid1.Cell(1, 1), " ");
+  EXPECT_FALSE(viewer::Form2->Timer1.Enabled());
+  EXPECT_TRUE(viewer::Form2->Chart1.Points(0).empty());
+  EXPECT_EQ(viewer::Form2->Chart4.Points(0).size(), 2u);  // the snapshots still show
+  EXPECT_EQ(viewer::Form3->StringGrid1.Cell(5, 1), " ");
+  EXPECT_EQ(viewer::Form3->Chart1.Points(2).size(), 1u);  // its one empty point
+  EXPECT_EQ(viewer::Form4->StringGrid1.Cell(8, 1), " ");
 }
 
 }  // namespace
