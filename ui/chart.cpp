@@ -12,6 +12,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QMouseEvent>
+#include <QPen>
 #include <QSet>
 #include <QValueAxis>
 #include <algorithm>
@@ -422,7 +423,19 @@ Chart::Chart(Container& parent)
   d.chart->addAxis(d.top, Qt::AlignTop);
   for (QValueAxis* axis : {d.left, d.right, d.top}) axis->setLabelFormat(QStringLiteral("%.10g"));
   // Labels are short numbers and horse numbers: measured once, never shortened step by step.
-  for (QAbstractAxis* axis : d.chart->axes()) axis->setTruncateLabels(false);
+  for (QAbstractAxis* axis : d.chart->axes()) {
+    axis->setTruncateLabels(false);
+    // Lines one pixel wide whatever the scale (a pen of width 0): they look the same as the
+    // theme's pens of width 1, and the scene need not stroke every grid and tick line to
+    // find its bounds at each drawing.
+    auto cosmetic = [](QPen pen) {
+      pen.setWidthF(0);
+      return pen;
+    };
+    axis->setLinePen(cosmetic(axis->linePen()));
+    axis->setGridLinePen(cosmetic(axis->gridLinePen()));
+    axis->setMinorGridLinePen(cosmetic(axis->minorGridLinePen()));
+  }
   d.right->setGridLineVisible(false);
   d.top->setGridLineVisible(false);
   for (ChartAxis axis : {ChartAxis::kLeft, ChartAxis::kRight, ChartAxis::kTop}) {

@@ -170,18 +170,23 @@ class CellPainter : public QStyledItemDelegate {
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override {
     CellStyle style = StyleOf(index.column(), index.row());
-    const QRect& r = option.rect;
-    painter->save();
-    painter->setClipRect(r);
+    const QRect& cell = option.rect;
+    const QRect r = cell.adjusted(0, 0, -kGridLine, -kGridLine);  // inside the grid's lines
     painter->fillRect(r, internal::ToQt(style.brush));
     const auto* model = static_cast<const internal::GridModel*>(index.model());
     const internal::GridModel::CellText& text = model->Cached(index.column(), index.row());
     if (!text.blank) {
-      painter->setPen(internal::ToQt(style.font));
-      // The painter holds the grid's font already; only another name changes it.
-      if (!style.font_name.empty()) painter->setFont(FontOf(style.font_name, option.font));
-      painter->drawStaticText(r.left() + kTextOffset, r.top() + kTextOffset, text.shaped);
+      DrawText(painter, r, option.font, style, text.shaped,
+               index.column() == model->texts().ColCount() - 1);
     }
+    // The view draws no grid of its own (its line drawing costs more than all the cells'
+    // fills): each cell draws the line at its right and bottom, after its text.
+    if (!grid_line_.isValid()) {
+      grid_line_ = QColor::fromRgba(static_cast<QRgb>(option.widget->style()->styleHint(
+          QStyle::SH_Table_GridLineColor, &option, option.widget)));
+    }
+    painter->fillRect(r.right() + 1, cell.top(), kGridLine, cell.height(), grid_line_);
+    painter->fillRect(cell.left(), r.bottom() + 1, r.width(), kGridLine, grid_line_);
     if (option.state.testFlag(QStyle::State_HasFocus)) {
       QStyleOptionFocusRect focus;
       focus.QStyleOption::operator=(option);
@@ -190,10 +195,28 @@ class CellPainter : public QStyledItemDelegate {
       option.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter,
                                             option.widget);
     }
-    painter->restore();
   }
 
  private:
+  // The text at left + 2, top + 2 of the cell's area `r` in the cell's font colour and
+  // font. The view draws the cells row by row from the left, so what a text lets run over
+  // its cell is covered by its lines or by the fill of the cell drawn next; only the last
+  // column has nothing drawn after it and is cut at its edges. (A save, a clip and a restore of the
+  // painter for every cell would cost more than the cell's drawing.)
+  void DrawText(QPainter* painter, const QRect& r, const QFont& grid_font, const CellStyle& style,
+                const QStaticText& text, bool last_column) const {
+    const bool other_font = !style.font_name.empty();
+    if (last_column) {
+      painter->save();
+      painter->setClipRect(r);
+    }
+    painter->setPen(internal::ToQt(style.font));
+    if (other_font) painter->setFont(FontOf(style.font_name, grid_font));
+    painter->drawStaticText(r.left() + kTextOffset, r.top() + kTextOffset, text);
+    if (other_font) painter->setFont(grid_font);
+    if (last_column) painter->restore();
+  }
+
   // An error of the callback cannot be shown inside a paint: the cell is drawn plain and
   // the error shown once, from the message loop.
   CellStyle StyleOf(int col, int row) const {
@@ -227,6 +250,7 @@ class CellPainter : public QStyledItemDelegate {
   }
 
   StringGrid* grid_;
+  mutable QColor grid_line_;  // the style's colour of a table's grid lines
   mutable std::map<std::string, QString> families_;
   std::shared_ptr<bool> error_pending_ = std::make_shared<bool>(false);
 };
@@ -300,6 +324,7 @@ StringGrid::StringGrid(Container& parent)
   view->setSelectionBehavior(QAbstractItemView::SelectItems);
   view->setTabKeyNavigation(false);
   view->setWordWrap(false);
+  view->setShowGrid(false);  // the cells draw the grid's lines
   SetDefaultColWidth(64);
   SetDefaultRowHeight(24);
   SetColCount(5);

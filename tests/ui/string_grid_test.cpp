@@ -38,8 +38,9 @@ class StringGridTest : public ::testing::Test {
   QTableView* view() const { return static_cast<QTableView*>(grid.widget()); }
   // The grid's cells as drawn now.
   QImage Drawn() const { return uitest::Drawn(view()->viewport()); }
+  // A cell's own area, without the grid line at its right and bottom.
   QRect CellRect(int col, int row) const {
-    return view()->visualRect(view()->model()->index(row, col));
+    return view()->visualRect(view()->model()->index(row, col)).adjusted(0, 0, -1, -1);
   }
   void Key(int key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
@@ -121,6 +122,11 @@ TEST_F(StringGridTest, EachCellIsDrawnInTheStyleTheCallbackGives) {
   EXPECT_EQ(image.pixelColor(marked.bottomRight() - QPoint(1, 1)), QColor(255, 81, 146));
   EXPECT_EQ(image.pixelColor(header.center()), QColor(233, 233, 233));
   EXPECT_EQ(image.pixelColor(CellRect(7, 3).topLeft() + QPoint(1, 1)), QColor(Qt::white));
+  // The grid's lines at the right and the bottom of the cell, in one colour of their own.
+  const QColor line = image.pixelColor(marked.right() + 1, marked.center().y());
+  EXPECT_EQ(image.pixelColor(marked.center().x(), marked.bottom() + 1), line);
+  EXPECT_NE(line, QColor(255, 81, 146));
+  EXPECT_NE(line, QColor(Qt::white));
 
   // The text: in the font colour (smoothed into the fill at its edges), nothing of it left
   // of left + 2 or above top + 2.
