@@ -16,7 +16,8 @@ BUILD=${VANTREL_BUILD_DIR:-$ROOT/build}
 
 PACKAGES=(g++ cmake make pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n fonts-ipafont-gothic
-  libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev xvfb xauth)
+  libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev xvfb xauth
+  xdg-utils)  # the desktop opener of the settings window's links
 JOBS=${VANTREL_JOBS:-$(nproc)}
 
 install_missing() {
