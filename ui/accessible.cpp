@@ -1,10 +1,14 @@
-// The factory of the layer's accessible interfaces, buttons and drop-down lists.
+// The factory of the layer's accessible interfaces, the posting of accessible input,
+// buttons, drop-down lists and popup menus' items.
 #include "ui/accessible.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <vector>
 
@@ -64,7 +68,7 @@ class ButtonAccessible : public QAccessibleWidget {
   void doAction(const QString& action) override {
     if (action == pressAction() ||
         (action == toggleAction() && role() == QAccessible::RadioButton)) {
-      if (TakesUserInput(widget())) button()->click();
+      PostUserInput(widget(), [button = button()] { button->click(); });
     } else {
       QAccessibleWidget::doAction(action);
     }
@@ -134,7 +138,10 @@ class PickList : public QAccessibleWidget {
   }
   int Rows() const { return view()->model() ? view()->model()->rowCount(view()->rootIndex()) : 0; }
   void Pick(int row) {
-    if (TakesUserInput(owner_) && row < Rows()) pick_(row);
+    if (row >= Rows()) return;
+    PostUserInput(owner_, [view = QPointer<QAbstractItemView>(view()), pick = pick_, row] {
+      if (view && view->model() && row < view->model()->rowCount(view->rootIndex())) pick(row);
+    });
   }
   bool Enabled() const { return owner_->isEnabled(); }
 
@@ -182,7 +189,83 @@ void PickItem::doAction(const QString& action) {
   if ((action == pressAction() || action == toggleAction()) && isValid()) list_->Pick(row_);
 }
 
+// An item of a popup menu, read as Qt reads one; its press is its choice from the shown menu.
+class MenuItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+ public:
+  MenuItemAccessible(QMenu* menu, QAction* action, std::function<void()> choose)
+      : menu_(menu), action_(action), choose_(std::move(choose)) {}
+
+  bool isValid() const override { return menu_ && action_; }
+  QObject* object() const override { return action_; }
+  QWindow* window() const override { return menu_ ? menu_->windowHandle() : nullptr; }
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(menu_);
+  }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name && isValid() ? WithoutMnemonic(action_->text()) : QString();
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    if (!isValid() || !menu_->isVisible()) return {};
+    const QRect r = menu_->actionGeometry(action_);
+    return QRect(menu_->mapToGlobal(r.topLeft()), r.size());
+  }
+  QAccessible::Role role() const override {
+    return isValid() && action_->isSeparator() ? QAccessible::Separator : QAccessible::MenuItem;
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    if (!isValid()) {
+      s.invalid = true;
+      return s;
+    }
+    s.focusable = true;
+    s.disabled = !action_->isEnabled();
+    s.invisible = !menu_->isVisible() || !action_->isVisible();
+    s.focused = menu_->activeAction() == action_;
+    s.checkable = action_->isCheckable();
+    s.checked = action_->isChecked();
+    return s;
+  }
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                             : nullptr;
+  }
+
+  QStringList actionNames() const override {
+    if (!isValid() || !action_->isEnabled() || action_->isSeparator()) return {};
+    return {pressAction()};
+  }
+  void doAction(const QString& action) override {
+    if (action != pressAction() || !isValid() || !menu_->isVisible()) return;
+    PostUserInput(menu_, [menu = menu_, choose = choose_] {
+      if (menu && menu->isVisible()) choose();
+    });
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+ private:
+  QPointer<QMenu> menu_;
+  QPointer<QAction> action_;
+  std::function<void()> choose_;
+};
+
 }  // namespace
+
+void PostUserInput(QWidget* target, std::function<void()> input) {
+  if (!TakesUserInput(target)) return;
+  // The target is the call's context: when it goes, the call goes with it.
+  QMetaObject::invokeMethod(
+      target,
+      [target, input = std::move(input)] {
+        if (TakesUserInput(target)) input();
+      },
+      Qt::QueuedConnection);
+}
 
 bool TakesUserInput(const QWidget* widget) {
   if (!widget->isEnabled()) return false;
@@ -204,6 +287,11 @@ void InstallAccessibleFactory() {
 
 QAccessibleInterface* NewButtonAccessible(QAbstractButton* button, QAccessible::Role role) {
   return new ButtonAccessible(button, role);
+}
+
+QAccessibleInterface* NewMenuItemAccessible(QMenu* menu, QAction* action,
+                                            std::function<void()> choose) {
+  return new MenuItemAccessible(menu, action, std::move(choose));
 }
 
 QAccessibleInterface* NewPickListAccessible(QAbstractItemView* view, QWidget* owner,

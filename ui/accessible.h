@@ -5,16 +5,22 @@
 // through the accessible interface goes the way the user's click or keystroke goes, so the
 // layer's semantics (controls.h, dispatch.h) hold whichever way the input comes:
 //   - a button's press (and a radio button's toggle) is QAbstractButton::click(), the
-//     mouse's own path, at once: a radio button runs RadioButton::UserClick, a push
-//     button its clicked signal;
+//     mouse's own path: a radio button runs RadioButton::UserClick, a push button its
+//     clicked signal;
 //   - a text written into a one-line field is typed: QLineEdit's own editing at the given
 //     place, which emits textEdited as keys do; only a change of the text counts, and a
 //     read-only or disabled field takes nothing;
 //   - the choice of an item of a list is the widget's pick function;
 //   - a cell of a grid pressed, toggled or selected is clicked: the grid's own click, as
-//     the mouse's, which moves the current cell there and runs the click handler.
-// A control that a user could not reach now takes nothing: a disabled one, one in a
-// disabled window, or one in a window that a modal window (a message box) blocks.
+//     the mouse's, which moves the current cell there and runs the click handler;
+//   - the press of an item of a shown popup menu is its choice: the menu closes and the
+//     item's handler runs.
+// The input is posted (PostUserInput): the accessibility call returns at once, and the
+// input runs from the message loop right after it, once. A handler that shows a modal box
+// so never holds the reply that the screen reader or test tool waits for. A control that a
+// user could not reach takes nothing, checked when the call comes and again when the input
+// runs: a disabled one, one in a disabled window, or one in a window that a modal window (a
+// message box) blocks.
 //
 // How a widget class of the layer takes part: it derives from AccessibleParts as well and
 // returns, for itself or for one of its parts (a child widget such as a combo's field or
@@ -27,7 +33,9 @@
 
 class QAbstractButton;
 class QAbstractItemView;
+class QAction;
 class QLineEdit;
+class QMenu;
 class QObject;
 class QTableView;
 class QWidget;
@@ -68,6 +76,10 @@ void InstallAccessibleFactory();
 // windows that own it) is open.
 bool TakesUserInput(const QWidget* widget);
 
+// Runs `input` from the message loop, once, if a user could reach `target` (TakesUserInput)
+// now and still then; nothing runs once the widget is gone.
+void PostUserInput(QWidget* target, std::function<void()> input);
+
 // A button whose press is a click, with the role given: QAccessible::Button (press) or
 // QAccessible::RadioButton (press and toggle, and its checked state).
 QAccessibleInterface* NewButtonAccessible(QAbstractButton* button, QAccessible::Role role);
@@ -75,15 +87,18 @@ QAccessibleInterface* NewButtonAccessible(QAbstractButton* button, QAccessible::
 // A one-line field: read through the text interface, written as typed.
 QAccessibleInterface* NewLineEditAccessible(QLineEdit* edit);
 
+// An item of a popup menu: press calls choose() while the menu is shown.
+QAccessibleInterface* NewMenuItemAccessible(QMenu* menu, QAction* action,
+                                            std::function<void()> choose);
+
 // The items of a drop-down list: press or toggle on item `row` calls pick(row). The list
 // reports `owner` (the combo) as its parent.
 QAccessibleInterface* NewPickListAccessible(QAbstractItemView* view, QWidget* owner,
                                             std::function<void(int row)> pick);
 
 // The cells of a table view, read as Qt reads a table's cells. Press or toggle on a cell
-// that can be selected calls click(col, row) when a user could reach the view now, and so
-// does the selection of a row or column that is that one cell; nothing else is selected or
-// unselected through the interface.
+// that can be selected calls click(col, row), and so does the selection of a row or column
+// that is that one cell; nothing else is selected or unselected through the interface.
 QAccessibleInterface* NewGridAccessible(QTableView* view,
                                         std::function<void(int col, int row)> click);
 

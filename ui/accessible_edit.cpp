@@ -4,26 +4,29 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <algorithm>
+#include <limits>
 
 #include "ui/accessible.h"
 
 namespace ui::internal {
 namespace {
 
-// Types `text` in place of the characters [start, end): selects them and types over them
-// with the field's own editing, which emits textEdited as keys do. Nothing happens when
-// the text would stay the same, while the field is read-only, or when keys could not
-// reach it.
+// Types `text` in place of the characters [start, end) of the text the field holds when the
+// input runs (accessible.h): selects them and types over them with the field's own editing,
+// which emits textEdited as keys do. Nothing happens when the text would stay the same,
+// while the field is read-only, or when keys could not reach it.
 void TypeOver(QLineEdit* edit, int start, int end, const QString& text) {
-  const QString old = edit->text();
-  start = std::clamp<int>(start, 0, old.size());
-  end = std::clamp<int>(end, start, old.size());
-  if (!TakesUserInput(edit) || edit->isReadOnly()) return;
-  if (QString(old).replace(start, end - start, text) == old) return;
-  edit->deselect();
-  edit->setCursorPosition(start);
-  if (end > start) edit->setSelection(start, end - start);
-  edit->insert(text);
+  PostUserInput(edit, [edit, start, end, text] {
+    const QString old = edit->text();
+    const int from = std::clamp<int>(start, 0, old.size());
+    const int to = std::clamp<int>(end, from, old.size());
+    if (edit->isReadOnly()) return;
+    if (QString(old).replace(from, to - from, text) == old) return;
+    edit->deselect();
+    edit->setCursorPosition(from);
+    if (to > from) edit->setSelection(from, to - from);
+    edit->insert(text);
+  });
 }
 
 class LineEditAccessible : public QAccessibleWidget,
@@ -42,7 +45,7 @@ class LineEditAccessible : public QAccessibleWidget,
   }
   void setText(QAccessible::Text t, const QString& text) override {
     if (t == QAccessible::Value) {
-      TypeOver(edit(), 0, characterCount(), text);
+      TypeOver(edit(), 0, std::numeric_limits<int>::max(), text);  // the whole text then
     } else {
       QAccessibleWidget::setText(t, text);
     }

@@ -3,7 +3,6 @@
 #include <QAccessibleWidget>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QPointer>
 #include <QTableView>
 #include <functional>
 #include <map>
@@ -75,7 +74,7 @@ class GridTable : public QAccessibleWidget, public QAccessibleTableInterface {
   QModelIndex Index(int row, int col) const {
     return Model() ? Model()->index(row, col, view()->rootIndex()) : QModelIndex();
   }
-  bool Selectable(const QModelIndex& index) const {
+  static bool Selectable(const QModelIndex& index) {
     return index.isValid() && index.flags().testFlag(Qt::ItemIsSelectable);
   }
   bool IsSelected(const QModelIndex& index) const {
@@ -94,16 +93,16 @@ class GridTable : public QAccessibleWidget, public QAccessibleTableInterface {
     return child;
   }
 
-  // The user's click on the cell, when a user could click it now. True when the cell is
-  // then selected.
+  // The user's click on the cell, posted (accessible.h). True when the click is taken:
+  // the cell can be selected and a user could click it now.
   bool Click(int row, int col) {
-    QModelIndex index = Index(row, col);
-    if (!Selectable(index) || !TakesUserInput(view())) return false;
-    // The click handler may close the window; this interface goes with the view.
-    QPointer<QTableView> view = this->view();
-    std::function<void(int, int)> click = click_;
-    click(col, row);
-    return view && IsSelected(Index(row, col));
+    if (!Selectable(Index(row, col)) || !TakesUserInput(view())) return false;
+    PostUserInput(view(), [view = view(), click = click_, row, col] {
+      const QModelIndex index =
+          view->model() ? view->model()->index(row, col, view->rootIndex()) : QModelIndex();
+      if (Selectable(index)) click(col, row);
+    });
+    return true;
   }
 
   // The children: row by row, each row after its header place, after the header row.

@@ -1,4 +1,5 @@
-// The standard controls. All texts are Shift-JIS; handlers are dispatched as dispatch.h
+// The standard controls. All texts are Shift-JIS, except those of an edit field or combo
+// made for names of files and folders (TextKind); handlers are dispatched as dispatch.h
 // describes. A handler set off by the program's own call (SetText, SetChecked, Click) runs
 // inside that call.
 #pragma once
@@ -47,10 +48,15 @@ class Panel : public Control {
   std::string Text() const;
 };
 
+// What the texts of an edit field or a combo are: texts of the system (Shift-JIS), or names
+// of files and folders, which are the file system's bytes (base/file_names.h): shown decoded
+// as its encoding, and typed or picked texts given back as its bytes, every byte kept.
+enum class TextKind { kShiftJis, kFileName };
+
 // A one-line edit field.
 class Edit : public Control {
  public:
-  explicit Edit(Container& parent);
+  explicit Edit(Container& parent, TextKind kind = TextKind::kShiftJis);
   // Replaces the text only when it differs, and only then runs the change handler, inside
   // this call. Setting the same text runs nothing.
   void SetText(const std::string& text);
@@ -66,14 +72,18 @@ class Edit : public Control {
   void Click();
   std::function<void()> on_change;
   std::function<void()> on_click;
+
+ private:
+  TextKind kind_;
 };
 
 // An editable drop-down list. The change handler runs on the user's changes only: when
 // an item is picked (the text is already the item's) and at every keystroke in its field.
-// Changing the text or the items by code runs nothing.
+// Opening, scrolling or closing the list without a choice runs nothing, nor does leaving
+// the field; changing the text or the items by code runs nothing.
 class ComboBox : public Control {
  public:
-  explicit ComboBox(Container& parent);
+  explicit ComboBox(Container& parent, TextKind kind = TextKind::kShiftJis);
   void SetText(const std::string& text);
   std::string Text() const;
   void Clear();                           // items and text
@@ -86,6 +96,9 @@ class ComboBox : public Control {
   // Types keys at the end of the field, as Edit::Type does.
   void Type(const std::string& keys);
   std::function<void()> on_change;
+
+ private:
+  TextKind kind_;
 };
 
 // A radio button. The buttons of one container form a group of which at most one is

@@ -4,11 +4,38 @@
 #include <QMenu>
 #include <QPointer>
 
+#include "ui/accessible.h"
 #include "ui/dispatch.h"
 #include "ui/form.h"
 #include "ui/qt_text.h"
 
 namespace ui {
+namespace {
+
+// A user's choice of the action from the shown menu: the menu closes, then the action
+// triggers.
+void ChooseAction(QMenu* menu, QAction* action) {
+  if (!menu->isVisible()) return;
+  menu->hide();
+  action->trigger();
+}
+
+// Through the accessible interface an item's press is its choice (accessible.h); the menu
+// itself stays Qt's.
+class MenuWidget : public QMenu, public internal::AccessibleParts {
+ public:
+  using QMenu::QMenu;
+  QAccessibleInterface* NewAccessible(QObject* part) override {
+    auto* action = qobject_cast<QAction*>(part);
+    if (!action || !actions().contains(action)) return nullptr;
+    return internal::NewMenuItemAccessible(
+        this, action, [menu = QPointer<QMenu>(this), action = QPointer<QAction>(action)] {
+          if (menu && action) ChooseAction(menu, action);
+        });
+  }
+};
+
+}  // namespace
 
 // The Qt menu is a child of the form's window, so it goes with the window.
 struct PopupMenu::Impl {
@@ -21,7 +48,7 @@ struct MenuItem::Impl {
 };
 
 PopupMenu::PopupMenu(Form& owner) : impl_(std::make_unique<Impl>()) {
-  impl_->menu = new QMenu(owner.widget());
+  impl_->menu = new MenuWidget(owner.widget());
 }
 
 PopupMenu::~PopupMenu() { delete impl_->menu; }
@@ -47,9 +74,7 @@ void MenuItem::SetCaption(const std::string& caption) {
 }
 
 void MenuItem::Choose() {
-  if (!impl_->menu || !impl_->menu->isVisible() || !impl_->action) return;
-  impl_->menu->hide();
-  impl_->action->trigger();
+  if (impl_->menu && impl_->action) ChooseAction(impl_->menu, impl_->action);
 }
 
 }  // namespace ui

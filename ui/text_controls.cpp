@@ -9,7 +9,6 @@
 #include <limits>
 
 #include "base/errors.h"
-#include "base/sjis.h"
 #include "ui/accessible.h"
 #include "ui/controls.h"
 #include "ui/dispatch.h"
@@ -18,14 +17,25 @@
 namespace ui {
 namespace {
 
-// Key presses as a user's keyboard sends them: one character per key, "\b" backspace.
-void SendKeys(QWidget* target, const std::string& keys) {
-  for (std::size_t pos = 0; pos < keys.size();) {
-    std::size_t next = base::NextCharPos(keys, pos);
-    std::string ch = keys.substr(pos, next - pos);
-    pos = next;
-    int key = ch == "\b" ? Qt::Key_Backspace : ch == "\r" ? Qt::Key_Return : 0;
-    QString text = key != 0 ? QString() : internal::ToQt(ch);
+// A control's text to and from Qt, as its kind says.
+QString ToQt(TextKind kind, std::string_view text) {
+  return kind == TextKind::kFileName ? internal::FileNameToQt(text) : internal::ToQt(text);
+}
+std::string OfQt(TextKind kind, const QString& text) {
+  return kind == TextKind::kFileName ? internal::FileNameOfQt(text) : internal::ToSjis(text);
+}
+
+// Key presses as a user's keyboard sends them: one character per key, "\b" backspace,
+// "\r" return.
+void SendKeys(QWidget* target, const QString& keys) {
+  for (qsizetype pos = 0; pos < keys.size();) {
+    const qsizetype length =
+        keys[pos].isHighSurrogate() && pos + 1 < keys.size() && keys[pos + 1].isLowSurrogate() ? 2
+                                                                                               : 1;
+    const QString ch = keys.mid(pos, length);
+    pos += length;
+    const int key = ch == u"\b" ? Qt::Key_Backspace : ch == u"\r" ? Qt::Key_Return : 0;
+    const QString text = key != 0 ? QString() : ch;
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QCoreApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
@@ -57,9 +67,17 @@ class EditWidget : public QLineEdit, public internal::AccessibleParts {
 // the drop-down list chosen is picked (accessible.h); the combo itself stays Qt's. The
 // parts are told by their kind, not by lineEdit() or view(): Qt asks for the field's
 // interface while it is still being put in.
+//
+// The list opens at the item that the field shows, when one does: the field's text may have
+// been set apart from the current item.
 class ComboWidget : public QComboBox, public internal::AccessibleParts {
  public:
   ComboWidget(ComboBox* owner, QWidget* parent) : QComboBox(parent), owner_(owner) {}
+  void showPopup() override {
+    const int shown = findText(currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (shown >= 0 && shown != currentIndex()) setCurrentIndex(shown);  // the text stays
+    QComboBox::showPopup();
+  }
   QAccessibleInterface* NewAccessible(QObject* part) override {
     if (auto* field = qobject_cast<QLineEdit*>(part)) return internal::NewLineEditAccessible(field);
     if (auto* list = qobject_cast<QAbstractItemView*>(part)) {
@@ -124,7 +142,8 @@ void Panel::SetText(const std::string& text) { LabelOf(*this)->setText(internal:
 
 std::string Panel::Text() const { return internal::ToSjis(LabelOf(*this)->text()); }
 
-Edit::Edit(Container& parent) : Control(parent, new EditWidget(this, parent.client_widget())) {
+Edit::Edit(Container& parent, TextKind kind)
+    : Control(parent, new EditWidget(this, parent.client_widget())), kind_(kind) {
   LineEditOf(*this)->setMaxLength(kNoMaxLength);
   // textEdited comes from the user's keys only, not from setText.
   QObject::connect(LineEditOf(*this), &QLineEdit::textEdited, [this] { RunHandler(on_change); });
@@ -132,11 +151,11 @@ Edit::Edit(Container& parent) : Control(parent, new EditWidget(this, parent.clie
 
 void Edit::SetText(const std::string& text) {
   if (text == Text()) return;
-  LineEditOf(*this)->setText(internal::ToQt(text));
+  LineEditOf(*this)->setText(ToQt(kind_, text));
   CallHandler(on_change);
 }
 
-std::string Edit::Text() const { return internal::ToSjis(LineEditOf(*this)->text()); }
+std::string Edit::Text() const { return OfQt(kind_, LineEditOf(*this)->text()); }
 
 void Edit::SetBorder(bool border) { LineEditOf(*this)->setFrame(border); }
 
@@ -145,30 +164,33 @@ void Edit::SetReadOnly(bool read_only) { LineEditOf(*this)->setReadOnly(read_onl
 void Edit::Type(const std::string& keys) {
   if (!Usable()) return;
   LineEditOf(*this)->end(false);
-  SendKeys(widget(), keys);
+  SendKeys(widget(), ToQt(kind_, keys));
 }
 
 void Edit::Click() {
   if (Usable()) CallHandler(on_click);
 }
 
-ComboBox::ComboBox(Container& parent)
-    : Control(parent, new ComboWidget(this, parent.client_widget())) {
+ComboBox::ComboBox(Container& parent, TextKind kind)
+    : Control(parent, new ComboWidget(this, parent.client_widget())), kind_(kind) {
   QComboBox* combo = ComboOf(*this);
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);  // Enter adds no item
   combo->setCompleter(nullptr);                 // typed text is not completed
   combo->lineEdit()->setMaxLength(kNoMaxLength);
   combo->lineEdit()->installEventFilter(new SwallowReturn(combo));
+  // When its field loses the focus (to the opening list, too), Qt's combo looks the field's
+  // text up among the items and, finding it away from the current item, makes it current
+  // and reports a choice (activated). Leaving the field chooses nothing here.
+  QObject::disconnect(combo->lineEdit(), SIGNAL(editingFinished()), combo, nullptr);
+  // Picks from the list, by mouse or keys, and the wheel over the closed combo.
   QObject::connect(combo, &QComboBox::activated, [this] { RunHandler(on_change); });
   QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, [this] { RunHandler(on_change); });
 }
 
-void ComboBox::SetText(const std::string& text) {
-  ComboOf(*this)->setEditText(internal::ToQt(text));
-}
+void ComboBox::SetText(const std::string& text) { ComboOf(*this)->setEditText(ToQt(kind_, text)); }
 
-std::string ComboBox::Text() const { return internal::ToSjis(ComboOf(*this)->currentText()); }
+std::string ComboBox::Text() const { return OfQt(kind_, ComboOf(*this)->currentText()); }
 
 void ComboBox::Clear() {
   ComboOf(*this)->clear();
@@ -178,14 +200,14 @@ void ComboBox::Clear() {
 void ComboBox::AddItem(const std::string& item) {
   QComboBox* combo = ComboOf(*this);
   QString text = combo->currentText();
-  combo->addItem(internal::ToQt(item));
+  combo->addItem(ToQt(kind_, item));
   if (combo->currentText() != text) combo->setEditText(text);
 }
 
 std::vector<std::string> ComboBox::Items() const {
   std::vector<std::string> items;
   for (int i = 0; i < ComboOf(*this)->count(); ++i) {
-    items.push_back(internal::ToSjis(ComboOf(*this)->itemText(i)));
+    items.push_back(OfQt(kind_, ComboOf(*this)->itemText(i)));
   }
   return items;
 }
@@ -205,7 +227,7 @@ void ComboBox::Pick(int index) {
 void ComboBox::Type(const std::string& keys) {
   if (!Usable()) return;
   ComboOf(*this)->lineEdit()->end(false);
-  SendKeys(ComboOf(*this)->lineEdit(), keys);
+  SendKeys(ComboOf(*this)->lineEdit(), ToQt(kind_, keys));
 }
 
 }  // namespace ui

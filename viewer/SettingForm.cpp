@@ -1,6 +1,7 @@
 // The settings and help window.
 #include "viewer/SettingForm.h"
 
+#include "base/file_names.h"
 #include "ui/dispatch.h"
 #include "ui/message_box.h"
 #include "ui/url_opener.h"
@@ -77,12 +78,15 @@ void TForm5::FormCreate() {
 
 void TForm5::ComboBox1Change() {
   State.TimingFileName = ComboBox1.Text();
-  State.Settings.TimingFile = State.TimingFileName.substr(0, SettingsRecord::kTimingFileCapacity);
+  State.Settings.TimingFile =
+      base::CutName(State.TimingFileName, SettingsRecord::kTimingFileCapacity);
   ui::ShowMessage(kTimingFileChangedMessage);
 }
 
 void TForm5::OpenLink(const ui::Edit& field) {
-  if (!ui::OpenUrl(field.Text())) ui::ShowError(kOpenFailedMessage, kOpenFailedCaption);
+  ui::OpenUrl(field.Text(), [](bool opened) {
+    if (!opened) ui::ShowError(kOpenFailedMessage, kOpenFailedCaption);
+  });
 }
 
 void TForm5::Edit9Click() { OpenLink(Edit9); }

@@ -17,30 +17,33 @@ class TForm5 : public ui::Form {
 
   // Fills the fields and the list of odds-timing files; once, at start.
   void FormCreate();
-  // The combo's text becomes the odds-timing file, at every keystroke and every pick.
+  // The combo's text becomes the odds-timing file, at every keystroke and every pick; the
+  // settings keep its bytes up to their capacity, cut on a character boundary.
   void ComboBox1Change();
-  // Open the home page and the manual.
+  // Open the home page and the manual; a failure, found once the opener has answered,
+  // shows "起動に失敗しました".
   void Edit9Click();
   void Edit10Click();
   // Hides the window.
   void Button2Click();
 
   // Controls (containers before the controls they hold).
-  ui::Label Label2{*this};            // "Vantrelのバージョン："
-  ui::Edit Edit1{*this};              // the version
-  ui::GroupBox GroupBox1{*this};      // "オッズ時間ファイルの選択"
-  ui::Label Label4{GroupBox1};        // "オッズ取得時間ファイル："
-  ui::ComboBox ComboBox1{GroupBox1};  // the odds-timing file: the entries of gt_data
-  ui::GroupBox GroupBox2{*this};      // "ホームページとヘルプ"
-  ui::Label Label10{GroupBox2};       // "Vantrel ホームページ："
-  ui::Edit Edit9{GroupBox2};          // the home page's address
-  ui::Label Label11{GroupBox2};       // "Vantrel  取り扱い説明："
-  ui::Edit Edit10{GroupBox2};         // the manual's address
-  ui::Button Button2{*this};          // "画面を閉じる"
+  ui::Label Label2{*this};        // "Vantrelのバージョン："
+  ui::Edit Edit1{*this};          // the version
+  ui::GroupBox GroupBox1{*this};  // "オッズ時間ファイルの選択"
+  ui::Label Label4{GroupBox1};    // "オッズ取得時間ファイル："
+  // The odds-timing file: the entries of gt_data.
+  ui::ComboBox ComboBox1{GroupBox1, ui::TextKind::kFileName};
+  ui::GroupBox GroupBox2{*this};                        // "ホームページとヘルプ"
+  ui::Label Label10{GroupBox2};                         // "Vantrel ホームページ："
+  ui::Edit Edit9{GroupBox2, ui::TextKind::kFileName};   // the home page's address
+  ui::Label Label11{GroupBox2};                         // "Vantrel  取り扱い説明："
+  ui::Edit Edit10{GroupBox2, ui::TextKind::kFileName};  // the manual's address
+  ui::Button Button2{*this};                            // "画面を閉じる"
 
  private:
   void LayOut();
-  // Opens the field's text with the desktop's default handler; tells when it cannot.
+  // Opens the field's text with the desktop's opener; tells when it cannot.
   void OpenLink(const ui::Edit& field);
 };
 

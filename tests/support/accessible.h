@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "ui/application.h"
 #include "ui/control.h"
 
 namespace testsupport {
@@ -25,14 +26,16 @@ inline QAccessibleInterface* ChildWithRole(QAccessibleInterface* parent, QAccess
   return nullptr;
 }
 
-// Runs the named action (QAccessibleActionInterface::pressAction() and the like); a failure
-// when the interface offers no such action.
+// Runs the named action (QAccessibleActionInterface::pressAction() and the like), then the
+// message loop once: the input that the action posted runs there. A failure when the
+// interface offers no such action.
 inline void DoAction(QAccessibleInterface* target, const QString& action) {
   ASSERT_NE(target, nullptr);
   QAccessibleActionInterface* actions = target->actionInterface();
   ASSERT_NE(actions, nullptr) << "no action interface";
   ASSERT_TRUE(actions->actionNames().contains(action)) << action.toStdString() << " not offered";
   actions->doAction(action);
+  ui::ProcessMessages();
 }
 
 inline void DoAction(const ui::Control& control, const QString& action) {

@@ -131,6 +131,7 @@ TEST_F(ModalTest, AModalBoxBlocksAccessibleInputToTheOtherWindows) {
     testsupport::AccessibleOf(edit)->setText(QAccessible::Value, QStringLiteral("1"));
     testsupport::ComboItem(combo, 0)->actionInterface()->doAction(
         QAccessibleActionInterface::pressAction());
+    ui::ProcessMessages();  // where the posted input would run
   };
 
   QDialog box(main_form.widget());

@@ -43,7 +43,7 @@ TEST_F(SpeedButtonTest, ClickByCodeMouseOrAccessiblePressRunsTheHandlerWhileEnab
   MouseClick();
   EXPECT_EQ(clicks, 2);
   testsupport::DoAction(button, QAccessibleActionInterface::pressAction());
-  EXPECT_EQ(clicks, 3);  // at once, as the click
+  EXPECT_EQ(clicks, 3);  // right after the call, as the click
   EXPECT_EQ(testsupport::AccessibleOf(button)->text(QAccessible::Name), QStringLiteral("単勝"));
   button.SetEnabled(false);
   button.Click();

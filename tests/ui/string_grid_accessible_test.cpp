@@ -93,6 +93,7 @@ TEST_F(GridAccessibleTest, AHeaderRowCellOffersNoChoiceAndTakesNone) {
   ASSERT_NE(header->actionInterface(), nullptr);
   EXPECT_TRUE(header->actionInterface()->actionNames().isEmpty());
   for (const QString& action : {kPress, kToggle}) header->actionInterface()->doAction(action);
+  ui::ProcessMessages();
   EXPECT_TRUE(clicks.empty());
   EXPECT_EQ(Current(), (Cell{2, 4}));
   EXPECT_EQ(Selected(), (std::vector<Cell>{{2, 4}}));
@@ -131,6 +132,7 @@ TEST_F(GridAccessibleTest, ADisabledOrBlockedGridTakesNoChoice) {
     EXPECT_EQ(actions->actionNames().isEmpty(), c.disabled);
     EXPECT_EQ(CellAt(cell.first, cell.second)->state().disabled, c.disabled);
     for (const QString& action : {kPress, kToggle}) actions->doAction(action);
+    ui::ProcessMessages();
     EXPECT_TRUE(clicks.empty());
     EXPECT_EQ(Current(), before);
     EXPECT_FALSE(CellAt(cell.first, cell.second)->state().selected);
@@ -146,6 +148,7 @@ TEST_F(GridAccessibleTest, ARowOrColumnIsChosenOnlyWhenItIsOneCell) {
   // without a selection: a click does neither.
   EXPECT_FALSE(Cells()->selectRow(5));
   EXPECT_FALSE(Cells()->selectColumn(3));
+  ui::ProcessMessages();
   EXPECT_TRUE(clicks.empty());
   EXPECT_TRUE(Selected().empty());
   grid.ClickCell(2, 3);
@@ -159,6 +162,7 @@ TEST_F(GridAccessibleTest, ARowOrColumnIsChosenOnlyWhenItIsOneCell) {
   EXPECT_TRUE(Cells()->selectRow(7));
   EXPECT_FALSE(Cells()->selectRow(0));
   EXPECT_FALSE(Cells()->selectRow(20));
+  ui::ProcessMessages();
   EXPECT_EQ(clicks, (std::vector<Cell>{{0, 7}}));
   EXPECT_EQ(Selected(), (std::vector<Cell>{{0, 7}}));
   EXPECT_TRUE(Cells()->isRowSelected(7));

@@ -1,5 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QTest>
+#include <QWheelEvent>
 #include <functional>
 #include <string>
 #include <vector>
@@ -115,6 +123,7 @@ TEST_F(EditTest, TextWrittenThroughTheAccessibleInterfaceRunsTheHandlerAsTypingD
     edit.SetText("1234");
     seen.clear();
     writes[i].write(field);
+    ui::ProcessMessages();  // the written text is typed from there
     EXPECT_EQ(seen, (std::vector<std::string>{kChangedTexts[i]}));
     EXPECT_SJIS_EQ(kChangedTexts[i], edit.Text());
     EXPECT_SJIS_EQ(kChangedTexts[i], ui::internal::ToSjis(field->text(QAccessible::Value)));
@@ -124,6 +133,7 @@ TEST_F(EditTest, TextWrittenThroughTheAccessibleInterfaceRunsTheHandlerAsTypingD
     edit.SetText("1234");
     seen.clear();
     w.write(field);
+    ui::ProcessMessages();
     EXPECT_TRUE(seen.empty());
     EXPECT_EQ("1234", edit.Text());
   }
@@ -138,9 +148,11 @@ TEST_F(EditTest, AReadOnlyOrDisabledFieldTakesNoTextThroughTheAccessibleInterfac
   EXPECT_TRUE(field->state().readOnly);
   EXPECT_FALSE(field->state().editable);
   for (const TextWrite& w : ChangingWrites()) w.write(field);
+  ui::ProcessMessages();
   edit.SetReadOnly(false);
   form.SetEnabled(false);
   for (const TextWrite& w : ChangingWrites()) w.write(field);
+  ui::ProcessMessages();
   EXPECT_TRUE(seen.empty());
   EXPECT_EQ("1234", edit.Text());
 }
@@ -251,6 +263,7 @@ TEST_F(ComboTest, AnItemChosenThroughTheAccessibleInterfaceRunsTheHandlerAsAPick
   combo.SetEnabled(false);
   testsupport::ComboItem(combo, 0)->actionInterface()->doAction(
       QAccessibleActionInterface::pressAction());
+  ui::ProcessMessages();
   EXPECT_EQ(seen.size(), 2u);
   EXPECT_EQ("2016/02/28", combo.Text());
 }
@@ -260,13 +273,151 @@ TEST_F(ComboTest, TextWrittenIntoTheFieldThroughTheAccessibleInterfaceRunsTheHan
   ASSERT_NE(field, nullptr);
   ASSERT_NE(field->editableTextInterface(), nullptr);
   field->setText(QAccessible::Value, QStringLiteral("2016/03/05"));
+  ui::ProcessMessages();
   EXPECT_EQ(seen, (std::vector<std::string>{"2016/03/05"}));
   field->editableTextInterface()->replaceText(0, 10, QStringLiteral("2016/03/05"));
+  ui::ProcessMessages();
   EXPECT_EQ(seen.size(), 1u);
   field->editableTextInterface()->deleteText(9, 10);
+  ui::ProcessMessages();
   EXPECT_EQ(seen, (std::vector<std::string>{"2016/03/05", "2016/03/0"}));
   EXPECT_EQ("2016/03/0", combo.Text());
   EXPECT_EQ(combo.ItemCount(), 3);
+}
+
+// The combo on the screen, driven by the mouse and keys as a user drives it, with its text
+// set by code apart from its current item (the second item's, as a stored choice is shown).
+class ComboListTest : public ComboTest {
+ protected:
+  ComboListTest() {
+    form.SetClientSize(320, 200);
+    combo.SetBounds(10, 10, 280, 24);
+    other.SetBounds(10, 60, 100, 24);
+    Reset();
+    form.Show();
+    form.widget()->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form.widget()));
+  }
+  // The items anew, the first one current, and the second one's text in the field.
+  void Reset() {
+    combo.Clear();
+    for (const char* day : {"2016/03/06", "2016/03/05", "2016/02/28"}) combo.AddItem(day);
+    combo.SetText("2016/03/05");
+    ASSERT_EQ(qcombo()->currentIndex(), 0);
+    seen.clear();
+  }
+  QComboBox* qcombo() const { return static_cast<QComboBox*>(combo.widget()); }
+  QAbstractItemView* list() const { return qcombo()->view(); }
+  bool ListShown() const { return list()->isVisible(); }
+  QPoint Arrow() const {
+    QStyleOptionComboBox opt;
+    opt.initFrom(qcombo());
+    opt.editable = true;
+    opt.subControls = QStyle::SC_All;
+    return qcombo()
+        ->style()
+        ->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxArrow, qcombo())
+        .center();
+  }
+  // A press and release on the arrow, as a click opens the list.
+  void OpenList() {
+    QTest::mousePress(qcombo(), Qt::LeftButton, {}, Arrow());
+    QTest::mouseRelease(qcombo(), Qt::LeftButton, {}, Arrow());
+    ASSERT_TRUE(ListShown());
+    QTest::qWait(QApplication::doubleClickInterval() + 50);  // the user moves to an item
+  }
+  QPoint ItemAt(int row) const {
+    return list()->visualRect(list()->model()->index(row, 0)).center();
+  }
+  void ClickItem(int row) {
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, ItemAt(row));
+  }
+  void Wheel(int steps) {
+    const QPoint at = ItemAt(1);
+    QWheelEvent wheel(at, list()->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120 * steps),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(list()->viewport(), &wheel);
+  }
+  ui::Edit other{form};
+};
+
+TEST_F(ComboListTest, OpeningScrollingOrClosingTheListWithoutAChoiceRunsNothing) {
+  struct Case {
+    std::string what;
+    std::function<void()> act;
+  };
+  const std::vector<Case> cases = {
+      {"press on the arrow", [&] { QTest::mousePress(qcombo(), Qt::LeftButton, {}, Arrow()); }},
+      {"opened, Escape",
+       [&] {
+         OpenList();
+         QTest::keyClick(list(), Qt::Key_Escape);
+       }},
+      {"opened, a click outside it",
+       [&] {
+         OpenList();
+         QTest::mouseClick(form.widget(), Qt::LeftButton, {}, QPoint(300, 180));
+       }},
+      {"opened, scrolled by wheel and keys, Escape",
+       [&] {
+         OpenList();
+         Wheel(2);
+         QTest::keyClick(list(), Qt::Key_Down);
+         QTest::keyClick(list(), Qt::Key_Up);
+         QTest::keyClick(list(), Qt::Key_Escape);
+       }},
+      {"opened, the arrow pressed again",
+       [&] {
+         OpenList();
+         QTest::mouseClick(qcombo(), Qt::LeftButton, {}, Arrow());
+       }},
+      {"the field left for another control",
+       [&] {
+         QTest::mouseClick(qcombo()->lineEdit(), Qt::LeftButton);
+         ASSERT_TRUE(qcombo()->lineEdit()->hasFocus());
+         QTest::mouseClick(other.widget(), Qt::LeftButton);
+         ASSERT_TRUE(other.widget()->hasFocus());
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Reset();
+    c.act();
+    QTest::qWait(50);
+    EXPECT_TRUE(seen.empty());
+    EXPECT_EQ("2016/03/05", combo.Text());
+    if (ListShown()) QTest::keyClick(list(), Qt::Key_Escape);
+  }
+}
+
+TEST_F(ComboListTest, APickFromTheOpenedListRunsTheHandlerOnceWithTheItemsText) {
+  struct Case {
+    std::string what;
+    std::function<void()> pick;
+    std::string text;
+  };
+  const std::vector<Case> cases = {
+      // The list opens at the item shown, which becomes the current one.
+      {"the item shown clicked", [&] { ClickItem(1); }, "2016/03/05"},
+      {"an item above clicked", [&] { ClickItem(0); }, "2016/03/06"},
+      {"an item below clicked", [&] { ClickItem(2); }, "2016/02/28"},
+      {"Down from the item shown, and Return",
+       [&] {
+         QTest::keyClick(list(), Qt::Key_Down);
+         QTest::keyClick(list(), Qt::Key_Return);
+       },
+       "2016/02/28"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Reset();
+    OpenList();
+    c.pick();
+    QTest::qWait(50);
+    EXPECT_FALSE(ListShown());
+    EXPECT_EQ(seen, std::vector<std::string>{c.text});
+    EXPECT_EQ(c.text, combo.Text());
+  }
 }
 
 TEST_F(ComboTest, ClearEmptiesItemsAndText) {

@@ -116,6 +116,7 @@ TEST_F(AccessibleMainFormTest, ADayChosenInTheDayComboThroughItIsApplied) {
   QAccessibleInterface* field = testsupport::ComboField(form->ComboBox1);
   ASSERT_NE(field, nullptr);
   field->setText(QAccessible::Value, QStringLiteral("2024/06/01"));
+  ui::ProcessMessages();
   EXPECT_EQ(State.ChosenFileDate, "240601");
   EXPECT_SJIS_EQ("東京 2回 4日目", form->Track1.Caption());
   EXPECT_TRUE(Texts().empty());

@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QWidget>
 #include <filesystem>
 
+#include "tests/support/desktop_opener.h"
 #include "tests/support/sjis_assert.h"
 #include "tests/viewer/race_day.h"
 #include "ui/application.h"
@@ -18,6 +21,9 @@ namespace {
 using testsupport::WriteFile;
 using viewer::State;
 using viewertest::Lines;
+
+// UTF-8 bytes, as the file system holds names (narrow literals are Shift-JIS).
+std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
 class SettingFormTest : public viewertest::RaceDayTest {
  protected:
@@ -182,6 +188,8 @@ TEST_F(SettingFormTest, ALinkOpensTheFieldsTextAndAFailureShowsTheErrorBox) {
     messages.Clear();
     c.field->Click();
     EXPECT_EQ(opened, std::vector<std::string>{c.field->Text()});
+    EXPECT_TRUE(Texts().empty());  // the answer comes from the message loop
+    ui::ProcessMessages();
     if (c.opens) {
       EXPECT_TRUE(Texts().empty());
     } else {
@@ -206,9 +214,96 @@ TEST_F(SettingFormTest, TheDesktopOpenerFailsOnADocumentThatIsNotInstalled) {
   Start();
   ASSERT_FALSE(base::PathExists(form5->Edit10.Text()));
   form5->Edit10.Click();
+  ui::ProcessMessages();
   EXPECT_EQ(messages.messages(),
             (std::vector<ui::Message>{{ui::MessageKind::kError, viewer::kOpenFailedMessage,
                                        viewer::kOpenFailedCaption}}));
+}
+
+// The desktop's opener runs as a process; how it ends decides.
+TEST_F(SettingFormTest, ALinkWhoseOpenerEndsWithAFailureShowsTheErrorBox) {
+  WriteFile(prog + "/README.md", "# Vantrel\n");
+  Start();
+  for (const auto& [opener, fails] : std::vector<std::pair<std::string, bool>>{
+           {"exit 0", false}, {"exit 3", true}, {"exit 1", true}}) {
+    SCOPED_TRACE(opener);
+    testsupport::FakeOpener desktop(opener);
+    messages.Clear();
+    form5->Edit9.Click();
+    ASSERT_TRUE(testsupport::RunMessagesUntil([&] { return !desktop.Calls().empty(); }));
+    testsupport::RunMessagesUntil([&] { return !Texts().empty(); }, fails ? 30 : 1);
+    EXPECT_EQ(Texts(), fails ? std::vector<std::string>{viewer::kOpenFailedMessage}
+                             : std::vector<std::string>{});
+    EXPECT_EQ(desktop.Calls(), "file://" + prog + "/README.md\n");
+  }
+}
+
+TEST_F(SettingFormTest, TheRealOpenerWithoutAProgramForTheDocumentShowsTheErrorBox) {
+  const std::string why = testsupport::NoDesktopEnv::WhyNotUsable();
+  if (!why.empty()) GTEST_SKIP() << "the desktop's own opener cannot be tried here: " << why;
+  testsupport::NoDesktopEnv no_desktop;
+  WriteFile(prog + "/README.md", "# Vantrel\n");
+  Start();
+  form5->Edit9.Click();
+  EXPECT_TRUE(testsupport::RunMessagesUntil([&] { return !Texts().empty(); }));
+  EXPECT_EQ(messages.messages(),
+            (std::vector<ui::Message>{{ui::MessageKind::kError, viewer::kOpenFailedMessage,
+                                       viewer::kOpenFailedCaption}}));
+}
+
+// Names of files and folders are the file system's bytes (UTF-8 here), shown readable,
+// opened and used as they are.
+TEST_F(SettingFormTest, UTF8NamesOfTheProgramFolderAndOfGtDataAreShownOpenedAndUsed) {
+  const std::string folder = dir / Utf8(u8"フォルダ");
+  viewer::SetViewerProgramPath(folder + "/vantrel");
+  WriteFile(folder + "/README.md", "# Vantrel\n");
+  const std::string chosen = Utf8(u8"時間①.csv");
+  WriteFile(run + "/gt_data/" + chosen, Lines({"0,15:40,12:00,13:00,14:00,15:00,15:10,15:20"}));
+  WriteFile(run + "/gt_data/" + Utf8(u8"予備.csv"), "");
+  const std::string stored = Utf8(u8"予備.csv");
+  WriteFile(folder + "/vantrel.cfg", std::string(1, static_cast<char>(stored.size())) + stored +
+                                         std::string(32 - stored.size(), '\0'));
+  Start();
+
+  const auto* link = static_cast<QLineEdit*>(form5->Edit9.widget());
+  EXPECT_EQ(link->text(), QString::fromUtf8(folder + "/README.md"));
+  EXPECT_EQ(form5->Edit9.Text(), folder + "/README.md");
+  EXPECT_EQ(form5->Edit10.Text(), folder + "/manual.html");
+  const auto* combo = static_cast<QComboBox*>(form5->ComboBox1.widget());
+  EXPECT_EQ(combo->currentText(), QStringLiteral(u"予備.csv"));  // the stored name
+  ASSERT_EQ(form5->ComboBox1.Items(), (std::vector<std::string>{"time_100a.csv", stored, chosen}));
+  EXPECT_EQ(combo->itemText(2), QStringLiteral(u"時間①.csv"));
+
+  testsupport::FakeOpener desktop("exit 0");
+  form5->Edit9.Click();
+  ASSERT_TRUE(testsupport::RunMessagesUntil([&] { return !desktop.Calls().empty(); }));
+  EXPECT_EQ(desktop.Calls(), ui::UrlOfAddress(folder + "/README.md") + "\n");
+  EXPECT_NE(desktop.Calls().find("%E3%83%95%E3%82%A9%E3%83%AB%E3%83%80/README.md"),
+            std::string::npos);
+
+  form5->ComboBox1.Pick(2);
+  EXPECT_EQ(State.TimingFileName, chosen);
+  EXPECT_EQ(State.Settings.TimingFile, chosen);
+  form->Track1.Click();
+  form->Race11.Click();
+  EXPECT_EQ(State.TimingFilePath, run + "/gt_data/" + chosen);
+  EXPECT_EQ(State.ChosenTime2Button, 3);  // the chosen file's slot times
+  EXPECT_EQ(Texts(), std::vector<std::string>{viewer::kTimingFileChangedMessage});
+}
+
+// The stored field keeps whole characters: a cut inside one would leave a name that is no
+// name of the file system's.
+TEST_F(SettingFormTest, AUTF8NameLongerThanTheFieldIsStoredCutOnACharacterBoundary) {
+  Start();
+  const std::string name = Utf8(u8"オッズ取得時間の設定ファイル.csv");  // 14 characters of 3 bytes
+  form5->ComboBox1.SetText("");
+  form5->ComboBox1.Type(name);
+  EXPECT_EQ(State.TimingFileName, name);
+  EXPECT_EQ(State.Settings.TimingFile, name.substr(0, 30));
+  Restart();
+  EXPECT_EQ(State.TimingFileName, name.substr(0, 30));
+  EXPECT_EQ(static_cast<QComboBox*>(form5->ComboBox1.widget())->currentText(),
+            QStringLiteral(u"オッズ取得時間の設定"));
 }
 
 TEST_F(SettingFormTest, TheSettingsButtonShowsTheOneWindowAndBringsItToTheFront) {

@@ -1,6 +1,6 @@
-// The viewer's settings: one fixed-size record of 33 bytes (a length byte and 32 bytes of
-// Shift-JIS text: the name of the current odds-timing file in gt_data), kept in the
-// program's own path with the extension ".cfg", beside the program.
+// The viewer's settings: one fixed-size record of 33 bytes (a length byte and 32 bytes: the
+// name of the current odds-timing file in gt_data, the file system's bytes of it), kept in
+// the program's own path with the extension ".cfg", beside the program.
 #pragma once
 #include <cstddef>
 #include <string>
@@ -11,7 +11,7 @@ namespace viewer {
 struct SettingsRecord {
   static constexpr std::size_t kSize = 33;
   static constexpr std::size_t kTimingFileCapacity = 32;
-  std::string TimingFile;  // cut to 32 bytes when stored
+  std::string TimingFile;  // at most 32 bytes when stored (base::CutName)
 };
 
 // TimingFile "time_100a.csv".
