@@ -428,6 +428,50 @@ TEST_F(ComboTest, ClearEmptiesItemsAndText) {
   EXPECT_TRUE(seen.empty());
 }
 
+// Names of files and folders in fields and combos made for them: shown as the file
+// system's UTF-8, and every byte given back, also of names that are no UTF-8.
+TEST(FileNameTextTest, NamesKeepTheirBytesThroughFieldsAndCombos) {
+  const auto utf8 = [](const char8_t* text) {
+    return std::string(reinterpret_cast<const char*>(text));
+  };
+  struct Case {
+    std::string name;
+    QString shown;  // for names that are UTF-8
+  };
+  const std::vector<Case> cases = {
+      {"time_100a.csv", u"time_100a.csv"_qs},
+      {utf8(u8"/home/フォルダ/README.md"), u"/home/フォルダ/README.md"_qs},
+      {utf8(u8"時間①😀𐂀.csv"), u"時間①😀𐂀.csv"_qs},
+      {"\x8E\x9E\x8A\xD4.csv", {}},  // a Shift-JIS name copied from elsewhere
+      {"a\xE3\x83"
+       "b\xFF\xC0\xAF",
+       {}},
+  };
+  ui::Form form;
+  ui::Edit edit{form, ui::TextKind::kFileName};
+  ui::ComboBox combo{form, ui::TextKind::kFileName};
+  std::vector<std::string> picked;
+  combo.on_change = [&] { picked.push_back(combo.Text()); };
+  for (const Case& c : cases) combo.AddItem(c.name);
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    const Case& c = cases[i];
+    SCOPED_TRACE(i);
+    edit.SetText(c.name);
+    EXPECT_EQ(edit.Text(), c.name);
+    if (!c.shown.isEmpty()) EXPECT_EQ(static_cast<QLineEdit*>(edit.widget())->text(), c.shown);
+    combo.SetText(c.name);
+    EXPECT_EQ(combo.Text(), c.name);
+    EXPECT_EQ(combo.Items()[i], c.name);
+    combo.SetText("");
+    combo.Pick(static_cast<int>(i));
+    EXPECT_EQ(picked.back(), c.name);
+  }
+  // Typed text is the file system's too.
+  edit.SetText("");
+  edit.Type(utf8(u8"東京\b都"));
+  EXPECT_EQ(edit.Text(), utf8(u8"東都"));
+}
+
 TEST(ListBoxTest, WorkListOperations) {
   ui::Form form;
   ui::ListBox list{form};

@@ -15,9 +15,11 @@ namespace {
 
 QtMessageHandler qt_default_handler = nullptr;
 
-// The offscreen platform cannot raise windows and says so at every raise().
+// The offscreen platform cannot raise windows or grab the keyboard (for a combo's list) and
+// says so each time.
 void FilterQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (text == QStringLiteral("This plugin does not support raise()")) return;
+  if (text == QStringLiteral("This plugin does not support grabbing the keyboard")) return;
   if (qt_default_handler) qt_default_handler(type, context, text);
 }
 
