@@ -190,7 +190,7 @@ void PickItem::doAction(const QString& action) {
 }
 
 // An item of a popup menu, read as Qt reads one; its press is its choice from the shown menu.
-class MenuItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class MenuItemAccessible : public AccessibleItem {
  public:
   MenuItemAccessible(QMenu* menu, QAction* action, std::function<void()> choose)
       : menu_(menu), action_(action), choose_(std::move(choose)) {}
@@ -201,14 +201,9 @@ class MenuItemAccessible : public QAccessibleInterface, public QAccessibleAction
   QAccessibleInterface* parent() const override {
     return QAccessible::queryAccessibleInterface(menu_);
   }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QString text(QAccessible::Text t) const override {
     return t == QAccessible::Name && isValid() ? WithoutMnemonic(action_->text()) : QString();
   }
-  void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
     if (!isValid() || !menu_->isVisible()) return {};
     const QRect r = menu_->actionGeometry(action_);
@@ -231,11 +226,6 @@ class MenuItemAccessible : public QAccessibleInterface, public QAccessibleAction
     s.checked = action_->isChecked();
     return s;
   }
-  void* interface_cast(QAccessible::InterfaceType t) override {
-    return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
-                                             : nullptr;
-  }
-
   QStringList actionNames() const override {
     if (!isValid() || !action_->isEnabled() || action_->isSeparator()) return {};
     return {pressAction()};
@@ -246,7 +236,6 @@ class MenuItemAccessible : public QAccessibleInterface, public QAccessibleAction
       if (menu && menu->isVisible()) choose();
     });
   }
-  QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
  private:
   QPointer<QMenu> menu_;

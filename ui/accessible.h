@@ -51,8 +51,9 @@ class AccessibleParts {
   ~AccessibleParts() = default;
 };
 
-// An item inside a view (an entry of a drop-down list, a cell of a grid): it has no
-// object and no children of its own, is not edited, and offers actions. Its view owns it.
+// An item inside a view or menu (an entry of a drop-down list, a cell of a grid, a menu's
+// item): it has no children of its own, is not edited, and offers actions; it has no
+// object unless it says so (a menu's item is its action). Its view or menu owns it.
 class AccessibleItem : public QAccessibleInterface, public QAccessibleActionInterface {
  public:
   QObject* object() const override { return nullptr; }

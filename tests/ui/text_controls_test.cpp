@@ -458,7 +458,9 @@ TEST(FileNameTextTest, NamesKeepTheirBytesThroughFieldsAndCombos) {
     SCOPED_TRACE(i);
     edit.SetText(c.name);
     EXPECT_EQ(edit.Text(), c.name);
-    if (!c.shown.isEmpty()) EXPECT_EQ(static_cast<QLineEdit*>(edit.widget())->text(), c.shown);
+    if (!c.shown.isEmpty()) {
+      EXPECT_EQ(static_cast<QLineEdit*>(edit.widget())->text(), c.shown);
+    }
     combo.SetText(c.name);
     EXPECT_EQ(combo.Text(), c.name);
     EXPECT_EQ(combo.Items()[i], c.name);
