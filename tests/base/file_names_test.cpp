@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/sjis_assert.h"
+
 namespace {
 
-std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+using testsupport::Utf8;
 
 // Characters are whole UTF-8 sequences; a byte that begins none stands alone.
 TEST(FileNames, ACutEndsOnACharacterBoundary) {

@@ -12,6 +12,9 @@ namespace testsupport {
 std::string Readable(std::string_view sjis);
 std::string Readable(const std::vector<std::string>& fields);
 
+// UTF-8 bytes, as the file system holds names (the tests' narrow literals are Shift-JIS).
+inline std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+
 ::testing::AssertionResult SjisEqual(const char* expected_expr, const char* actual_expr,
                                      std::string_view expected, std::string_view actual);
 ::testing::AssertionResult FieldsEqual(const char* expected_expr, const char* actual_expr,

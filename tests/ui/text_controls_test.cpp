@@ -431,17 +431,14 @@ TEST_F(ComboTest, ClearEmptiesItemsAndText) {
 // Names of files and folders in fields and combos made for them: shown as the file
 // system's UTF-8, and every byte given back, also of names that are no UTF-8.
 TEST(FileNameTextTest, NamesKeepTheirBytesThroughFieldsAndCombos) {
-  const auto utf8 = [](const char8_t* text) {
-    return std::string(reinterpret_cast<const char*>(text));
-  };
   struct Case {
     std::string name;
     QString shown;  // for names that are UTF-8
   };
   const std::vector<Case> cases = {
       {"time_100a.csv", u"time_100a.csv"_qs},
-      {utf8(u8"/home/フォルダ/README.md"), u"/home/フォルダ/README.md"_qs},
-      {utf8(u8"時間①😀𐂀.csv"), u"時間①😀𐂀.csv"_qs},
+      {testsupport::Utf8(u8"/home/フォルダ/README.md"), u"/home/フォルダ/README.md"_qs},
+      {testsupport::Utf8(u8"時間①😀𐂀.csv"), u"時間①😀𐂀.csv"_qs},
       {"\x8E\x9E\x8A\xD4.csv", {}},  // a Shift-JIS name copied from elsewhere
       {"a\xE3\x83"
        "b\xFF\xC0\xAF",
@@ -470,8 +467,8 @@ TEST(FileNameTextTest, NamesKeepTheirBytesThroughFieldsAndCombos) {
   }
   // Typed text is the file system's too.
   edit.SetText("");
-  edit.Type(utf8(u8"東京\b都"));
-  EXPECT_EQ(edit.Text(), utf8(u8"東都"));
+  edit.Type(testsupport::Utf8(u8"東京\b都"));
+  EXPECT_EQ(edit.Text(), testsupport::Utf8(u8"東都"));
 }
 
 TEST(ListBoxTest, WorkListOperations) {

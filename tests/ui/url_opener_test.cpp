@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/support/desktop_opener.h"
+#include "tests/support/sjis_assert.h"
 #include "tests/support/temp_dir.h"
 #include "ui/application.h"
 
@@ -17,8 +18,7 @@ namespace {
 using testsupport::TempDir;
 using testsupport::WriteFile;
 
-// UTF-8 bytes, as the file system holds names (narrow literals are Shift-JIS).
-std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+using testsupport::Utf8;
 
 // What OpenUrl answered, once the message loop has run; nullopt while it has not.
 class Answer {

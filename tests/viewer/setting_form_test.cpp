@@ -22,8 +22,7 @@ using testsupport::WriteFile;
 using viewer::State;
 using viewertest::Lines;
 
-// UTF-8 bytes, as the file system holds names (narrow literals are Shift-JIS).
-std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+using testsupport::Utf8;
 
 class SettingFormTest : public viewertest::RaceDayTest {
  protected:
