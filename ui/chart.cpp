@@ -21,6 +21,7 @@
 #include <utility>
 
 #include "base/errors.h"
+#include "ui/chart_marks.h"
 #include "ui/dispatch.h"
 #include "ui/form.h"
 #include "ui/input_event.h"
@@ -29,7 +30,11 @@
 namespace ui {
 namespace {
 
-constexpr qreal kMarkerSize = 6;
+// Between the chart's edges and its axes and legend. Small, so that a legend of six
+// entries fits beside a chart 160 pixels high.
+constexpr int kChartMargin = 8;
+// The legend's and the bar marks' texts.
+constexpr int kLegendFontPixels = 11;
 // More ticks than this on an axis are not drawn: the chart chooses the distance instead.
 constexpr double kMostTicks = 60;
 // Appended to a bottom-axis label that is already there: Qt's category axis takes each
@@ -138,12 +143,14 @@ struct Chart::Impl {
   struct Entry {
     SeriesStyle style;
     SeriesPoints points;
-    std::vector<QLineSeries*> segments;  // a line: one per run of non-empty points
-    QBarSet* bars = nullptr;             // bars
-    bool pending = false;                // points not yet handed to Qt
+    std::vector<QLineSeries*> segments;             // a line: one per run of non-empty points
+    QBarSet* bars = nullptr;                        // bars
+    std::unique_ptr<internal::BarMarkItems> marks;  // bars with value marks
+    bool pending = false;                           // points not yet handed to Qt
   };
 
   QChart* chart = nullptr;  // owned by the view
+  QMetaObject::Connection plot_area_changed;
   QWidget* view = nullptr;
   QBarCategoryAxis* bottom = nullptr;
   QValueAxis* left = nullptr;
@@ -152,6 +159,7 @@ struct Chart::Impl {
   QBarSeries* bar_groups[2] = {nullptr, nullptr};  // the bar series of the left, right axis
   std::vector<Entry> series;
   AxisScale scales[4];
+  AxisStyle styles[4];
   bool visible[4] = {true, true, true, false};
   std::vector<std::string> labels;
   std::string title;
@@ -174,6 +182,10 @@ struct Chart::Impl {
     }
     return nullptr;
   }
+  QAbstractAxis* AnyAxis(ChartAxis axis) const {
+    QAbstractAxis* a = ValueAxis(axis);
+    return a ? a : bottom;
+  }
   bool Used(ChartAxis axis) const {
     return std::any_of(series.begin(), series.end(),
                        [axis](const Entry& e) { return e.style.axis == axis; });
@@ -182,9 +194,13 @@ struct Chart::Impl {
   QLineSeries* NewSegment(const Entry& e) {
     auto* line = new QLineSeries;
     line->setName(internal::ToQt(e.style.title));
-    line->setColor(internal::ToQt(e.style.color));
+    line->setColor(internal::ToQt(e.style.line_color.value_or(e.style.color)));
     line->setPointsVisible(e.style.kind == SeriesKind::kLine && e.style.point_markers);
-    line->setMarkerSize(kMarkerSize);
+    // Qt draws a circle of twice the marker size across, and a marker image in a square of
+    // the marker size.
+    const MarkerSize size = e.style.marker;
+    line->setMarkerSize(size.width == size.height ? size.width / 2.0
+                                                  : std::max(size.width, size.height));
     chart->addSeries(line);
     line->attachAxis(bottom);
     line->attachAxis(ValueAxis(e.style.axis));
@@ -196,7 +212,6 @@ struct Chart::Impl {
     QBarSeries*& group = bar_groups[side];
     if (!group) {
       group = new QBarSeries;
-      group->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
       chart->addSeries(group);
       group->attachAxis(bottom);
       group->attachAxis(ValueAxis(e.style.axis));
@@ -204,19 +219,27 @@ struct Chart::Impl {
     auto* bars = new QBarSet(internal::ToQt(e.style.title));
     bars->setColor(internal::ToQt(e.style.color));
     bars->setBorderColor(internal::ToQt(e.style.color));
-    if (!e.style.marks) bars->setLabelColor(Qt::transparent);
     group->append(bars);
-    // The group's settings come from all its series.
+    // The group's width comes from all its series.
     double width = 0;
-    bool marks = false;
     for (const Entry& other : series) {
       if (other.style.kind != SeriesKind::kBar || other.style.axis != e.style.axis) continue;
       width = std::max(width, other.style.bar_width_percent / 100.0);
-      marks = marks || other.style.marks;
     }
     group->setBarWidth(std::max(width, e.style.bar_width_percent / 100.0));
-    group->setLabelsVisible(marks || e.style.marks);
     return bars;
+  }
+
+  QBarSeries* GroupOf(const Entry& e) const {
+    return bar_groups[e.style.axis == ChartAxis::kRight ? 1 : 0];
+  }
+
+  // The value marks of the bar series follow their bars: after a refill, a change of range
+  // and a new plot area.
+  void PlaceMarks() {
+    for (Entry& e : series) {
+      if (e.marks && !e.pending) e.marks->Place(e.points, GroupOf(e), e.bars);
+    }
   }
 
   // The legend lists the first segment of each line and each bar series in it.
@@ -255,21 +278,30 @@ struct Chart::Impl {
       e.segments.push_back(NewSegment(e));
       added = true;
     }
-    QColor colour = PointsColour(e.points, e.style.color);
+    const QColor points_colour = PointsColour(e.points, e.style.color);
+    const QColor colour = e.style.line_color ? internal::ToQt(*e.style.line_color) : points_colour;
+    const bool ellipses = e.style.marker.width != e.style.marker.height;
     for (std::size_t k = 0; k < e.segments.size(); ++k) {
       QLineSeries* line = e.segments[k];
       line->replace(k < runs.size() ? runs[k] : QList<QPointF>());
       if (line->color() != colour) line->setColor(colour);
-      line->setBrush(colour);
-      if (line->pointsVisible() && k < runs.size()) {
-        line->clearPointsConfiguration(QXYSeries::PointConfiguration::Color);
-        for (qsizetype j = 0; j < runs[k].size(); ++j) {
-          auto index = static_cast<std::size_t>(runs[k][j].x());
-          QColor own = internal::ToQt(e.points[index].color);
-          if (own != colour) {
-            line->setPointConfiguration(static_cast<int>(j), QXYSeries::PointConfiguration::Color,
-                                        own);
-          }
+      line->setBrush(points_colour);
+      if (!line->pointsVisible() || k >= runs.size()) continue;
+      if (ellipses) {
+        // Qt draws circles only: an ellipse is an image, in one colour for the series.
+        const QColor fill =
+            e.style.marker_color ? internal::ToQt(*e.style.marker_color) : points_colour;
+        QImage marker = internal::EllipseMarker(e.style.marker, fill);
+        if (line->lightMarker() != marker) line->setLightMarker(marker);
+        continue;
+      }
+      line->clearPointsConfiguration(QXYSeries::PointConfiguration::Color);
+      for (qsizetype j = 0; j < runs[k].size(); ++j) {
+        auto index = static_cast<std::size_t>(runs[k][j].x());
+        QColor own = internal::ToQt(e.style.marker_color.value_or(e.points[index].color));
+        if (own != colour) {
+          line->setPointConfiguration(static_cast<int>(j), QXYSeries::PointConfiguration::Color,
+                                      own);
         }
       }
     }
@@ -381,6 +413,29 @@ struct Chart::Impl {
     UpdateLabels();
     UpdateRange(ChartAxis::kLeft);
     UpdateRange(ChartAxis::kRight);
+    PlaceMarks();
+  }
+
+  void ApplyAxisStyle(ChartAxis axis) {
+    const AxisStyle& style = styles[static_cast<int>(axis)];
+    QAbstractAxis* a = AnyAxis(axis);
+    a->setLineVisible(style.line_visible);
+    QPen grid = a->gridLinePen();
+    grid.setStyle(style.grid == LineStyle::kDotted ? Qt::DotLine : Qt::SolidLine);
+    a->setGridLinePen(grid);
+    if (auto* values = qobject_cast<QValueAxis*>(a)) {
+      values->setMinorTickCount(style.minor_ticks);
+      QPen minor = values->minorGridLinePen();
+      minor.setStyle(Qt::SolidLine);
+      minor.setColor(internal::ToQt(style.minor_grid));
+      values->setMinorGridLinePen(minor);
+      values->setMinorGridLineVisible(style.minor_ticks > 0);
+    }
+    QFont font = a->labelsFont();
+    if (!style.labels.name.empty()) font.setFamily(internal::ToQt(style.labels.name));
+    if (style.labels.pixel_size > 0) font.setPixelSize(style.labels.pixel_size);
+    font.setBold(style.labels.bold);
+    a->setLabelsFont(font);
   }
 
   void ApplyAxisVisibility() {
@@ -412,7 +467,13 @@ Chart::Chart(Container& parent)
   d.chart->setAnimationOptions(QChart::NoAnimation);
   d.chart->setBackgroundRoundness(0);
   d.chart->layout()->setContentsMargins(0, 0, 0, 0);  // the background fills the control
+  d.chart->setMargins(QMargins(kChartMargin, kChartMargin, kChartMargin, kChartMargin));
   d.chart->legend()->setAlignment(Qt::AlignRight);
+  QFont legend_font = d.chart->legend()->font();
+  legend_font.setPixelSize(kLegendFontPixels);
+  d.chart->legend()->setFont(legend_font);
+  d.plot_area_changed =
+      QObject::connect(d.chart, &QChart::plotAreaChanged, [this] { impl_->PlaceMarks(); });
   d.bottom = new QBarCategoryAxis;
   d.left = new QValueAxis;
   d.right = new QValueAxis;
@@ -444,7 +505,21 @@ Chart::Chart(Container& parent)
   d.ApplyAxisVisibility();
 }
 
-Chart::~Chart() = default;
+Chart::~Chart() { QObject::disconnect(impl_->plot_area_changed); }
+
+void Chart::SetUp(const ChartSetup& setup) {
+  for (const SeriesStyle& style : setup.series) AddSeries(style);
+  for (const AxisSetup& a : setup.axes) {
+    if (a.scale) SetAxisScale(a.axis, *a.scale);
+    if (!a.title.empty()) SetAxisTitle(a.axis, a.title);
+    if (a.visible) SetAxisVisible(a.axis, *a.visible);
+    SetAxisStyle(a.axis, a.style);
+  }
+  SetTitle(setup.title);
+  SetTitleVisible(setup.title_visible);
+  SetLegendVisible(setup.legend_visible);
+  if (setup.background) SetBackgroundColor(*setup.background);
+}
 
 int Chart::AddSeries(const SeriesStyle& style) {
   Impl& d = *impl_;
@@ -453,6 +528,10 @@ int Chart::AddSeries(const SeriesStyle& style) {
   if (e.style.axis != ChartAxis::kRight) e.style.axis = ChartAxis::kLeft;
   if (e.style.kind == SeriesKind::kBar) {
     e.bars = d.NewBars(e);
+    if (e.style.marks) {
+      e.marks = std::make_unique<internal::BarMarkItems>(d.chart, *e.style.marks,
+                                                         d.chart->legend()->font());
+    }
   } else {
     e.segments.push_back(d.NewSegment(e));
   }
@@ -478,6 +557,7 @@ void Chart::SetPoints(int series, SeriesPoints points) {
   d.Fill(e);
   d.UpdateLabels();
   d.UpdateRange(e.style.axis);
+  d.PlaceMarks();
 }
 
 const SeriesPoints& Chart::Points(int series) const { return impl_->At(series).points; }
@@ -487,6 +567,7 @@ std::vector<std::string> Chart::BottomLabels() const { return impl_->BottomLabel
 void Chart::SetAxisScale(ChartAxis axis, const AxisScale& scale) {
   impl_->scales[static_cast<int>(axis)] = scale;
   impl_->UpdateRange(axis);
+  impl_->PlaceMarks();
 }
 
 const AxisScale& Chart::GetAxisScale(ChartAxis axis) const {
@@ -501,10 +582,17 @@ AxisRange Chart::ShownRange(ChartAxis axis) const {
   return AxisRange{-0.5, static_cast<double>(impl_->BottomLabels().size()) - 0.5};
 }
 
+void Chart::SetAxisStyle(ChartAxis axis, const AxisStyle& style) {
+  impl_->styles[static_cast<int>(axis)] = style;
+  impl_->ApplyAxisStyle(axis);
+}
+
+const AxisStyle& Chart::GetAxisStyle(ChartAxis axis) const {
+  return impl_->styles[static_cast<int>(axis)];
+}
+
 void Chart::SetAxisTitle(ChartAxis axis, const std::string& title) {
-  QAbstractAxis* a = impl_->ValueAxis(axis);
-  if (!a) a = impl_->bottom;
-  a->setTitleText(internal::ToQt(title));
+  impl_->AnyAxis(axis)->setTitleText(internal::ToQt(title));
 }
 
 void Chart::SetAxisVisible(ChartAxis axis, bool visible) {

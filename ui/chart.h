@@ -1,4 +1,5 @@
-// Charts of series of points: lines and bars over a bottom axis of point labels.
+// Charts of series of points: lines and bars over a bottom axis of point labels, drawn as
+// their data (ui/chart_data.h) say.
 #pragma once
 #include <functional>
 #include <memory>
@@ -12,43 +13,7 @@
 
 namespace ui {
 
-enum class SeriesKind {
-  kLine,      // a line through the points
-  kFastLine,  // a line through the points, never with markers
-  kBar,       // a bar per point, beside the bars of the other bar series of its axis
-};
-
-enum class ChartAxis { kLeft, kRight, kBottom, kTop };
-
-// How a series is drawn. Its points stand at 0, 1, 2, ... on the bottom axis; an empty
-// point keeps its place and draws nothing (a line breaks there). A line takes the colour
-// of its first point, each marker and the bars of a series the colour of their points
-// (bars: of the first point).
-struct SeriesStyle {
-  SeriesKind kind = SeriesKind::kLine;
-  std::string title;                  // in the legend
-  Color color;                        // in the legend while the series has no point
-  ChartAxis axis = ChartAxis::kLeft;  // its vertical axis: kLeft or kRight
-  bool in_legend = true;
-  int bar_width_percent = 70;  // bars: the part of a point's slot that the bars fill
-  bool marks = false;          // bars: each bar's value shown above it
-  bool point_markers = false;  // lines: a circle at each point
-};
-
-// The range of a value axis: each end fixed or taken from the points of the series on the
-// axis (with a margin to a round number; bars reach down or up to 0).
-struct AxisScale {
-  bool automatic_min = true;
-  bool automatic_max = true;
-  double min = 0;  // used while the end is not automatic
-  double max = 0;
-  double increment = 0;  // the distance of the ticks; 0: the chart chooses
-  static AxisScale Fixed(double min, double max, double increment = 0) {
-    return AxisScale{false, false, min, max, increment};
-  }
-  friend bool operator==(const AxisScale&, const AxisScale&) = default;
-};
-
+// The range an axis shows.
 struct AxisRange {
   double min = 0;
   double max = 0;
@@ -65,6 +30,9 @@ class Chart : public Control {
   explicit Chart(Container& parent);
   ~Chart() override;
 
+  // The whole set-up at once: its series added in order, then its axes, title, legend and
+  // background.
+  void SetUp(const ChartSetup& setup);
   // Adds a series after the others; returns its number (0, 1, ... in the order added).
   int AddSeries(const SeriesStyle& style);
   int SeriesCount() const;
@@ -82,6 +50,8 @@ class Chart : public Control {
   const AxisScale& GetAxisScale(ChartAxis axis) const;
   // The range drawn now (the bottom axis: from -0.5 to the last place + 0.5).
   AxisRange ShownRange(ChartAxis axis) const;
+  void SetAxisStyle(ChartAxis axis, const AxisStyle& style);
+  const AxisStyle& GetAxisStyle(ChartAxis axis) const;
   void SetAxisTitle(ChartAxis axis, const std::string& title);
   void SetAxisVisible(ChartAxis axis, bool visible);
   bool AxisVisible(ChartAxis axis) const;

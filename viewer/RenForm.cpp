@@ -22,8 +22,46 @@ namespace {
 constexpr int kColumnWidths[kQuinellaTableColumns] = {
     20, 40, 20, 40, 20, 20, 45, 45, 45, 45, 45, 45, 45, 45, 45, 45, 45, 45, 45, 45, 45, 45, 45, 45};
 
+using ui::AxisScale;
 using ui::ChartAxis;
 using ui::SeriesKind;
+
+// Series1, Series2, Series3, Series7: the quinella shares as bars, the win odds and the
+// odds of the two favourites' pairs on the right axis.
+const ui::ChartSetup kChart1 = {
+    .series = {{.kind = SeriesKind::kBar,
+                .title = "得票率",
+                .color = {175, 175, 175},
+                .bar_width_percent = 25},
+               {.kind = SeriesKind::kLine,
+                .title = "単勝",
+                .color = ui::kBlack,
+                .axis = ChartAxis::kRight,
+                .point_markers = true,
+                .marker = {3, 3}},
+               {.kind = SeriesKind::kLine,
+                .title = "1人気-",
+                .color = ui::kRed,
+                .axis = ChartAxis::kRight},
+               {.kind = SeriesKind::kLine,
+                .title = "2人気-",
+                .color = {0, 128, 255},
+                .axis = ChartAxis::kRight}},
+    .axes = {{.axis = ChartAxis::kLeft, .scale = AxisScale::Fixed(0, 50), .title = "馬連得票率"},
+             {.axis = ChartAxis::kRight, .scale = AxisScale::Fixed(0, 100), .title = "配当"}},
+    .title = "馬連得票率/単勝・組み合わせ馬連",
+};
+
+// Series4, Series5, Series6: the share changes of the three favourites' pairs; the top
+// axis carries no series.
+const ui::ChartSetup kChart2 = {
+    .series = {{.kind = SeriesKind::kBar, .title = "1人気－", .color = ui::kRed},
+               {.kind = SeriesKind::kBar, .title = "2人気－", .color = ui::kBlue},
+               {.kind = SeriesKind::kBar, .title = "3人気－", .color = {0, 255, 0}}},
+    .axes = {{.axis = ChartAxis::kLeft, .scale = AxisScale::Fixed(-3, 3)},
+             {.axis = ChartAxis::kTop, .scale = AxisScale::Fixed(-5, 5), .visible = true}},
+    .title = "オッズ取得時間間の変動幅　[％]",
+};
 
 }  // namespace
 
@@ -83,40 +121,8 @@ void TForm3::LayOut() {
 }
 
 void TForm3::SetUpCharts() {
-  Chart1.SetTitle("馬連得票率/単勝・組み合わせ馬連");
-  Chart1.AddSeries({.kind = SeriesKind::kBar,
-                    .title = "得票率",
-                    .color = {175, 175, 175},
-                    .bar_width_percent = 25});  // Series1
-  Chart1.AddSeries({.kind = SeriesKind::kLine,
-                    .title = "単勝",
-                    .color = ui::kBlack,
-                    .axis = ChartAxis::kRight,
-                    .point_markers = true});  // Series2
-  Chart1.AddSeries({.kind = SeriesKind::kLine,
-                    .title = "1人気-",
-                    .color = ui::kRed,
-                    .axis = ChartAxis::kRight});  // Series3
-  Chart1.AddSeries({.kind = SeriesKind::kLine,
-                    .title = "2人気-",
-                    .color = {0, 128, 255},
-                    .axis = ChartAxis::kRight});  // Series7
-  Chart1.SetAxisScale(ChartAxis::kLeft, ui::AxisScale::Fixed(0, 50));
-  Chart1.SetAxisTitle(ChartAxis::kLeft, "馬連得票率");
-  Chart1.SetAxisScale(ChartAxis::kRight, ui::AxisScale::Fixed(0, 100));
-  Chart1.SetAxisTitle(ChartAxis::kRight, "配当");
-
-  Chart2.SetTitle("オッズ取得時間間の変動幅　[％]");
-  // Series4, Series5, Series6.
-  for (auto [title, color] : {std::pair<const char*, ui::Color>{"1人気－", ui::kRed},
-                              {"2人気－", ui::kBlue},
-                              {"3人気－", {0, 255, 0}}}) {
-    Chart2.AddSeries({.kind = SeriesKind::kBar, .title = title, .color = color});
-  }
-  Chart2.SetAxisScale(ChartAxis::kLeft, ui::AxisScale::Fixed(-3, 3));
-  Chart2.SetAxisScale(ChartAxis::kTop, ui::AxisScale::Fixed(-5, 5));
-  Chart2.SetAxisVisible(ChartAxis::kTop, true);
-
+  Chart1.SetUp(kChart1);
+  Chart2.SetUp(kChart2);
   N501.SetCaption(kQuinellaOddsRanges[0].caption);
   N1001.SetCaption(kQuinellaOddsRanges[1].caption);
   N2001.SetCaption(kQuinellaOddsRanges[2].caption);

@@ -2,6 +2,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "ui/chart_data.h"
 #include "ui/color.h"
 #include "viewer/UmaForm.h"
 #include "viewer/ViewerState.h"
@@ -9,68 +10,110 @@
 
 namespace viewer {
 
+namespace {
+
+using ui::AxisScale;
 using ui::ChartAxis;
 using ui::SeriesKind;
 
+// Series1, Series2, Series3, Series6, Series7: the shares, and their gaps in hundredths on
+// the hidden right axis.
+const ui::ChartSetup kChart1 = {
+    .series = {{.kind = SeriesKind::kFastLine, .title = "複勝", .color = {0, 196, 0}},
+               {.kind = SeriesKind::kFastLine, .title = "単勝", .color = ui::kBlue},
+               {.kind = SeriesKind::kFastLine, .title = "馬連", .color = ui::kRed},
+               {.kind = SeriesKind::kBar,
+                .color = {0, 166, 0},
+                .axis = ChartAxis::kRight,
+                .in_legend = false,
+                .bar_width_percent = 50},
+               {.kind = SeriesKind::kBar,
+                .color = ui::kRed,
+                .axis = ChartAxis::kRight,
+                .in_legend = false,
+                .bar_width_percent = 50}},
+    .axes = {{.axis = ChartAxis::kLeft, .scale = AxisScale::Fixed(0, 30)},
+             {.axis = ChartAxis::kRight, .scale = AxisScale::Fixed(-1500, 1500), .visible = false}},
+    .title_visible = false,
+};
+
+// Series4, Series5, Series8: the change scores.
+const ui::ChartSetup kChart2 = {
+    .series =
+        {{.kind = SeriesKind::kBar, .title = "複勝", .color = {0, 187, 0}, .bar_width_percent = 55},
+         {.kind = SeriesKind::kBar, .title = "単勝", .color = ui::kBlue, .bar_width_percent = 55},
+         {.kind = SeriesKind::kBar, .title = "連勝", .color = ui::kRed, .bar_width_percent = 55}},
+    .axes = {{.axis = ChartAxis::kBottom, .style = {.line_visible = false}}},
+    .title_visible = false,
+};
+
+// Series9 to Series26: horses 1 to 18, each drawn in its bracket's colour.
+const ui::ChartSetup kChart3 = [] {
+  ui::ChartSetup setup = {
+      .axes = {{.axis = ChartAxis::kLeft,
+                .scale = AxisScale::Fixed(0, 50, 10),
+                .style = {.grid = ui::LineStyle::kDotted, .minor_ticks = 3}}},
+      .title_visible = false,
+      .legend_visible = false,
+      .background = ui::Color{217, 217, 217},
+  };
+  setup.series.assign(18, {.kind = SeriesKind::kLine});
+  return setup;
+}();
+
+// Series27 to Series32: the vote ratios as bars with their value marks, the vote totals as
+// lines on the right axis.
+const ui::ChartSetup kChart4 = {
+    .series =
+        {{.kind = SeriesKind::kBar,
+          .title = "複勝/単勝",
+          .color = {121, 121, 255},
+          .bar_width_percent = 25,
+          .marks =
+              ui::BarMarks{.background = {200, 200, 255}, .frame = {0, 128, 255}, .offset = 45}},
+         {.kind = SeriesKind::kBar,
+          .title = "馬連/単勝",
+          .color = {255, 121, 121},
+          .bar_width_percent = 25,
+          .marks =
+              ui::BarMarks{
+                  .background = {255, 200, 200}, .frame = ui::kRed, .offset = 60, .clipped = true}},
+         {.kind = SeriesKind::kLine,
+          .title = "複勝投票数",
+          .color = {0, 128, 255},
+          .axis = ChartAxis::kRight,
+          .point_markers = true,
+          .marker = {3, 2}},
+         {.kind = SeriesKind::kLine,
+          .title = "単勝投票数",
+          .color = ui::kBlack,
+          .axis = ChartAxis::kRight,
+          .point_markers = true,
+          .marker = {3, 3}},
+         {.kind = SeriesKind::kLine,
+          .title = "馬連投票数",
+          .color = ui::kRed,
+          .axis = ChartAxis::kRight,
+          .point_markers = true,
+          .marker = {3, 3}},
+         {.kind = SeriesKind::kLine,
+          .title = "枠連投票数",
+          .color = {0, 255, 0},
+          .axis = ChartAxis::kRight,
+          .point_markers = true,
+          .marker = {3, 3}}},
+    .axes = {{.axis = ChartAxis::kLeft, .scale = AxisScale::Fixed(0, 20), .title = "売上比率"},
+             {.axis = ChartAxis::kRight, .title = "投票数"}},
+    .title_visible = false,
+};
+
+}  // namespace
+
 void TForm2::SetUpCharts() {
-  for (ui::Chart* chart : {&Chart1, &Chart2, &Chart3, &Chart4}) chart->SetTitleVisible(false);
-
-  // Series1, Series2, Series3, Series6, Series7.
-  Chart1.AddSeries({.kind = SeriesKind::kFastLine, .title = "複勝", .color = {0, 196, 0}});
-  Chart1.AddSeries({.kind = SeriesKind::kFastLine, .title = "単勝", .color = ui::kBlue});
-  Chart1.AddSeries({.kind = SeriesKind::kFastLine, .title = "馬連", .color = ui::kRed});
-  Chart1.AddSeries({.kind = SeriesKind::kBar,
-                    .color = {0, 166, 0},
-                    .axis = ChartAxis::kRight,
-                    .in_legend = false,
-                    .bar_width_percent = 50});
-  Chart1.AddSeries({.kind = SeriesKind::kBar,
-                    .color = ui::kRed,
-                    .axis = ChartAxis::kRight,
-                    .in_legend = false,
-                    .bar_width_percent = 50});
-  Chart1.SetAxisScale(ChartAxis::kLeft, ui::AxisScale::Fixed(0, 30));
-  Chart1.SetAxisScale(ChartAxis::kRight, ui::AxisScale::Fixed(-1500, 1500));
-  Chart1.SetAxisVisible(ChartAxis::kRight, false);
-
-  // Series4, Series5, Series8.
-  for (auto [title, color] : {std::pair<const char*, ui::Color>{"複勝", {0, 187, 0}},
-                              {"単勝", ui::kBlue},
-                              {"連勝", ui::kRed}}) {
-    Chart2.AddSeries(
-        {.kind = SeriesKind::kBar, .title = title, .color = color, .bar_width_percent = 55});
-  }
-
-  // Series9 to Series26: horses 1 to 18, each drawn in its bracket's colour.
-  for (int horse = 1; horse <= 18; ++horse) {
-    Chart3.AddSeries({.kind = SeriesKind::kLine});
-  }
-  Chart3.SetAxisScale(ChartAxis::kLeft, ui::AxisScale::Fixed(0, 50, 10));
-  Chart3.SetLegendVisible(false);
-  Chart3.SetBackgroundColor({217, 217, 217});
-
-  // Series27 to Series32.
-  for (auto [title, color] : {std::pair<const char*, ui::Color>{"複勝/単勝", {121, 121, 255}},
-                              {"馬連/単勝", {255, 121, 121}}}) {
-    Chart4.AddSeries({.kind = SeriesKind::kBar,
-                      .title = title,
-                      .color = color,
-                      .bar_width_percent = 25,
-                      .marks = true});
-  }
-  for (auto [title, color] : {std::pair<const char*, ui::Color>{"複勝投票数", {0, 128, 255}},
-                              {"単勝投票数", ui::kBlack},
-                              {"馬連投票数", ui::kRed},
-                              {"枠連投票数", {0, 255, 0}}}) {
-    Chart4.AddSeries({.kind = SeriesKind::kLine,
-                      .title = title,
-                      .color = color,
-                      .axis = ChartAxis::kRight,
-                      .point_markers = true});
-  }
-  Chart4.SetAxisScale(ChartAxis::kLeft, ui::AxisScale::Fixed(0, 20));
-  Chart4.SetAxisTitle(ChartAxis::kLeft, "売上比率");
-  Chart4.SetAxisTitle(ChartAxis::kRight, "投票数");
+  Chart1.SetUp(kChart1);
+  Chart2.SetUp(kChart2);
+  Chart3.SetUp(kChart3);
+  Chart4.SetUp(kChart4);
 }
 
 void TForm2::RebuildHorseCharts() {

@@ -16,8 +16,51 @@ namespace {
 constexpr int kColumnWidths[kBracketTableColumns] = {20, 20, 40, 20, 40, 20, 40, 20, 20,
                                                      45, 45, 45, 45, 45, 45, 45, 45};
 
+using ui::AxisScale;
 using ui::ChartAxis;
 using ui::SeriesKind;
+
+// Series1 to Series4: the bracket-quinella shares as bars, the favourites' win odds and the
+// odds of the two favourite brackets' pairs; the point labels in bold.
+const ui::ChartSetup kChart1 = {
+    .series = {{.kind = SeriesKind::kBar,
+                .title = "枠連得票率",
+                .color = {175, 175, 175},
+                .axis = ChartAxis::kRight,
+                .bar_width_percent = 25},
+               {.kind = SeriesKind::kLine,
+                .title = "人気馬単勝",
+                .color = ui::kBlack,
+                .point_markers = true,
+                .marker = {3, 3}},
+               {.kind = SeriesKind::kLine, .title = "1人気-枠配当", .color = ui::kRed},
+               {.kind = SeriesKind::kLine,
+                .title = "2人気-枠配当",
+                .color = ui::kBlue,
+                .axis = ChartAxis::kRight,
+                .point_markers = true,
+                .line_color = ui::kRed,
+                .marker_color = ui::Color{0, 128, 255}}},
+    .axes = {{.axis = ChartAxis::kLeft, .scale = AxisScale::Fixed(0, 50), .title = "得票率"},
+             {.axis = ChartAxis::kRight, .scale = AxisScale::Fixed(0, 50), .title = "配当"},
+             {.axis = ChartAxis::kBottom,
+              .style = {.labels = {.name = "MS Sans Serif", .pixel_size = 11, .bold = true}}}},
+    .title_visible = false,
+};
+
+// Series5 to Series12: brackets 1 to 8, each in its bracket's colour.
+const ui::ChartSetup kChart2 = [] {
+  ui::ChartSetup setup = {
+      .axes = {{.axis = ChartAxis::kLeft,
+                .scale = AxisScale{.automatic_min = false, .min = 0},
+                .title = "得票率"}},
+      .title_visible = false,
+      .legend_visible = false,
+      .background = ui::Color{223, 223, 223},
+  };
+  setup.series.assign(8, {.kind = SeriesKind::kLine, .point_markers = true});
+  return setup;
+}();
 
 }  // namespace
 
@@ -67,35 +110,8 @@ void TForm4::LayOut() {
 }
 
 void TForm4::SetUpCharts() {
-  Chart1.SetTitleVisible(false);
-  Chart1.AddSeries({.kind = SeriesKind::kBar,
-                    .title = "枠連得票率",
-                    .color = {175, 175, 175},
-                    .axis = ChartAxis::kRight,
-                    .bar_width_percent = 25});  // Series1
-  Chart1.AddSeries({.kind = SeriesKind::kLine,
-                    .title = "人気馬単勝",
-                    .color = ui::kBlack,
-                    .point_markers = true});  // Series2
-  Chart1.AddSeries({.kind = SeriesKind::kLine, .title = "1人気-枠配当", .color = ui::kRed});
-  Chart1.AddSeries({.kind = SeriesKind::kLine,
-                    .title = "2人気-枠配当",
-                    .color = ui::kBlue,
-                    .axis = ChartAxis::kRight});  // Series4
-  Chart1.SetAxisScale(ChartAxis::kLeft, ui::AxisScale::Fixed(0, 50));
-  Chart1.SetAxisTitle(ChartAxis::kLeft, "得票率");
-  Chart1.SetAxisScale(ChartAxis::kRight, ui::AxisScale::Fixed(0, 50));
-  Chart1.SetAxisTitle(ChartAxis::kRight, "配当");
-
-  // Series5 to Series12: brackets 1 to 8, each in its bracket's colour.
-  Chart2.SetTitleVisible(false);
-  Chart2.SetLegendVisible(false);
-  Chart2.SetBackgroundColor({223, 223, 223});
-  for (int bracket = 1; bracket <= 8; ++bracket) {
-    Chart2.AddSeries({.kind = SeriesKind::kLine, .point_markers = true});
-  }
-  Chart2.SetAxisScale(ChartAxis::kLeft, {.automatic_min = false, .min = 0});
-  Chart2.SetAxisTitle(ChartAxis::kLeft, "得票率");
+  Chart1.SetUp(kChart1);
+  Chart2.SetUp(kChart2);
 }
 
 void TForm4::FormCreate() {

@@ -127,7 +127,9 @@ struct ChartsWindow {
     }
     for (int i = 0; i < 3; ++i) add(1, {.kind = ui::SeriesKind::kBar, .bar_width_percent = 55});
     for (int i = 0; i < 18; ++i) add(2, {.kind = ui::SeriesKind::kLine});
-    for (int i = 0; i < 2; ++i) add(3, {.kind = ui::SeriesKind::kBar, .marks = true});
+    for (int i = 0; i < 2; ++i) {
+      add(3, {.kind = ui::SeriesKind::kBar, .marks = ui::BarMarks{.offset = 45 + 15 * i}});
+    }
     for (int i = 0; i < 4; ++i) {
       add(3, {.kind = ui::SeriesKind::kLine, .axis = ui::ChartAxis::kRight, .point_markers = true});
     }

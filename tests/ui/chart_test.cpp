@@ -17,10 +17,12 @@
 
 #include "base/errors.h"
 #include "tests/support/sjis_assert.h"
+#include "tests/ui/chart_scene.h"
 #include "tests/ui/pixels.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/page_control.h"
+#include "ui/qt_text.h"
 
 namespace {
 
@@ -214,10 +216,9 @@ TEST_F(ChartTest, TheSeriesStyleReachesTheDrawing) {
   chart.AddSeries({.kind = SeriesKind::kBar,
                    .title = "複勝/単勝",
                    .color = {121, 121, 255},
-                   .bar_width_percent = 25,
-                   .marks = true});
-  int hidden = chart.AddSeries(
-      {.kind = SeriesKind::kBar, .in_legend = false, .bar_width_percent = 25, .marks = false});
+                   .bar_width_percent = 25});
+  int hidden =
+      chart.AddSeries({.kind = SeriesKind::kBar, .in_legend = false, .bar_width_percent = 25});
   int votes = chart.AddSeries({.kind = SeriesKind::kLine,
                                .title = "単勝投票数",
                                .axis = ChartAxis::kRight,
@@ -228,11 +229,9 @@ TEST_F(ChartTest, TheSeriesStyleReachesTheDrawing) {
   std::vector<QBarSeries*> groups = QtSeries<QBarSeries>();
   ASSERT_EQ(groups.size(), 1u);  // both bar series side by side in one group
   EXPECT_DOUBLE_EQ(groups[0]->barWidth(), 0.25);
-  EXPECT_TRUE(groups[0]->isLabelsVisible());
   ASSERT_EQ(groups[0]->count(), 2);
   EXPECT_EQ(groups[0]->barSets()[0]->label(), QStringLiteral("複勝/単勝"));
   EXPECT_EQ(groups[0]->barSets()[0]->color(), QColor(121, 121, 255));
-  EXPECT_EQ(groups[0]->barSets()[1]->labelColor().alpha(), 0);  // no marks
   uitest::Drawn(chart.widget());  // the legend is laid out for drawing
   for (QLegendMarker* m : qchart()->legend()->markers(groups[0])) {
     bool is_hidden = static_cast<QBarLegendMarker*>(m)->barset() == groups[0]->barSets()[1];
@@ -294,6 +293,245 @@ TEST_F(ChartTest, BarsAreDrawnInTheirPointsColour) {
   EXPECT_EQ(red(), 0);
   chart.SetPoints(s, {Point(8, "1", ui::kRed), Point(5, "2", ui::kRed)});
   EXPECT_GT(red(), 200);
+}
+
+TEST(BarMarkText, ThousandsSeparatedWithAtMostOneDecimal) {
+  struct {
+    double value;
+    const char* text;
+  } cases[] = {
+      {1.5, "1.5"},
+      {12, "12"},
+      {1234.5, "1,234.5"},
+      {0, "0"},
+      {0.04, "0"},
+      {0.05, "0.1"},
+      {0.25, "0.3"},
+      {1.45, "1.5"},
+      {999.95, "1,000"},
+      {999.94, "999.9"},
+      {0.6666666666, "0.7"},
+      {100, "100"},
+      {1000, "1,000"},
+      {-1234.56, "-1,234.6"},
+      {-0.04, "0"},
+      {-0.05, "-0.1"},
+      {1234567.89, "1,234,567.9"},
+      {1e15, "1,000,000,000,000,000"},
+      {99999.99, "100,000"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.text, ui::BarMarkText(c.value)) << c.value;
+}
+
+// Two bar series with value marks over the bars, as the per-horse window's vote ratios
+// have them: 45 and 60 pixels above the bar, framed boxes, the second cut to the plot area.
+TEST_F(ChartTest, BarMarksStandInTheirBoxesAboveTheirBars) {
+  chart.SetBounds(0, 0, 594, 160);
+  const QColor blue(121, 121, 255), red(255, 121, 121);
+  int place = chart.AddSeries(
+      {.kind = SeriesKind::kBar,
+       .color = {121, 121, 255},
+       .bar_width_percent = 25,
+       .marks = ui::BarMarks{.background = {200, 200, 255}, .frame = {0, 128, 255}, .offset = 45}});
+  int quinella = chart.AddSeries(
+      {.kind = SeriesKind::kBar,
+       .color = {255, 121, 121},
+       .bar_width_percent = 25,
+       .marks = ui::BarMarks{
+           .background = {255, 200, 200}, .frame = ui::kRed, .offset = 60, .clipped = true}});
+  chart.SetAxisScale(ChartAxis::kLeft, ui::AxisScale::Fixed(0, 20));
+  chart.SetPoints(place, {Point(0.62, "1", {121, 121, 255}), Point(1.5, "2", {121, 121, 255}),
+                          Point(12.25, "3", {121, 121, 255})});
+  chart.SetPoints(quinella, {Point(3, "1", {255, 121, 121}), ui::EmptyPoint(),
+                             Point(4.96, "3", {255, 121, 121})});
+  uitest::LaidOut(chart);
+
+  const std::vector<uitest::MarkBox> marks = uitest::MarkBoxes(chart);
+  const std::vector<QRectF> place_bars = uitest::BarRects(chart, blue);
+  const std::vector<QRectF> quinella_bars = uitest::BarRects(chart, red);
+  ASSERT_EQ(place_bars.size(), 3u);
+  ASSERT_EQ(quinella_bars.size(), 2u);  // the empty point draws no bar...
+  ASSERT_EQ(marks.size(), 5u);          // ...and no mark
+  const QColor place_box(200, 200, 255), place_frame(0, 128, 255);
+  const QColor quinella_box(255, 200, 200), quinella_frame(255, 0, 0);
+  uitest::ExpectMarks(marks, {{"0.6", place_bars[0], 45, place_box, place_frame, false},
+                              {"3", quinella_bars[0], 60, quinella_box, quinella_frame, true},
+                              {"1.5", place_bars[1], 45, place_box, place_frame, false},
+                              {"12.3", place_bars[2], 45, place_box, place_frame, false},
+                              {"5", quinella_bars[1], 60, quinella_box, quinella_frame, true}});
+  const QRectF plot = qchart()->plotArea();
+  // Bars whose marks reach above the plot area: the clipped mark is cut at its top, the other
+  // is drawn whole. The value puts the middle of the boxes on the plot area's top edge.
+  auto reaching_top = [&](int offset) {
+    return 20 * (plot.height() - marks[0].rect.height() / 2 - offset) / plot.height();
+  };
+  chart.SetPoints(place, {Point(reaching_top(45), "1", {121, 121, 255})});
+  chart.SetPoints(quinella, {Point(reaching_top(60), "1", {255, 121, 121})});
+  uitest::LaidOut(chart);
+  std::vector<uitest::MarkBox> high = uitest::MarkBoxes(chart);
+  ASSERT_EQ(high.size(), 2u);
+  const uitest::MarkBox& cut = high[0].clipped ? high[0] : high[1];
+  const uitest::MarkBox& whole = high[0].clipped ? high[1] : high[0];
+  EXPECT_LT(cut.rect.top(), plot.top());
+  EXPECT_NEAR(cut.clip.top(), plot.top(), 1.0);
+  EXPECT_FALSE(whole.clipped);
+  EXPECT_LT(whole.rect.top(), plot.top());
+
+  // A refill of fewer points leaves fewer marks; a higher range moves them down with the bars.
+  chart.SetPoints(place, {Point(0.62, "1", {121, 121, 255}), Point(1.5, "2", {121, 121, 255}),
+                          Point(12.25, "3", {121, 121, 255})});
+  chart.SetPoints(quinella, {});
+  chart.SetAxisScale(ChartAxis::kLeft, ui::AxisScale::Fixed(0, 40));
+  uitest::LaidOut(chart);
+  const std::vector<uitest::MarkBox> after = uitest::MarkBoxes(chart);
+  ASSERT_EQ(after.size(), 3u);
+  EXPECT_NEAR(after[2].rect.bottom(), uitest::BarRects(chart, blue)[2].top() - 45, 1.0);
+  EXPECT_GT(after[2].rect.bottom(), marks[3].rect.bottom());
+}
+
+TEST_F(ChartTest, AxisStylesDottedGridSilverMinorGridHiddenLineBoldLabels) {
+  int s = chart.AddSeries({.kind = SeriesKind::kLine});
+  chart.SetAxisScale(ChartAxis::kLeft, ui::AxisScale::Fixed(0, 50, 10));
+  chart.SetPoints(s, {Point(12, "1"), Point(20, "2")});
+  auto* left = qobject_cast<QValueAxis*>(qchart()->axes(Qt::Vertical).at(0));
+  const QColor silver(192, 192, 192);
+  auto silver_pixels = [&] {
+    uitest::LaidOut(chart);
+    return uitest::CountPixels(uitest::Drawn(chart.widget()),
+                               [&](const QColor& c) { return c == silver; });
+  };
+  EXPECT_EQ(silver_pixels(), 0);
+  chart.SetAxisStyle(ChartAxis::kLeft, {.grid = ui::LineStyle::kDotted, .minor_ticks = 3});
+  EXPECT_EQ(left->gridLinePen().style(), Qt::DotLine);
+  EXPECT_TRUE(left->isGridLineVisible());
+  EXPECT_EQ(left->minorTickCount(), 3);
+  EXPECT_TRUE(left->isMinorGridLineVisible());
+  EXPECT_EQ(left->minorGridLinePen().color(), silver);
+  EXPECT_EQ(left->minorGridLinePen().style(), Qt::SolidLine);
+  // 3 minor lines between each of the 5 steps, across the plot area.
+  EXPECT_GT(silver_pixels(), 15 * static_cast<int>(qchart()->plotArea().width()) * 3 / 4);
+  EXPECT_EQ(chart.GetAxisStyle(ChartAxis::kLeft).minor_ticks, 3);
+
+  chart.SetAxisStyle(
+      ChartAxis::kBottom,
+      {.line_visible = false, .labels = {.name = "MS Sans Serif", .pixel_size = 11, .bold = true}});
+  QAbstractAxis* bottom = BottomAxis();
+  EXPECT_FALSE(bottom->isLineVisible());
+  EXPECT_TRUE(bottom->labelsFont().bold());
+  EXPECT_EQ(bottom->labelsFont().pixelSize(), 11);
+  EXPECT_EQ(bottom->labelsFont().family(), QStringLiteral("MS Sans Serif"));
+  EXPECT_FALSE(left->labelsFont().bold());
+}
+
+// A line whose pen and markers have colours of their own, as the bracket window's
+// "2人気-枠配当" is drawn: a red line through points in (0, 128, 255).
+TEST_F(ChartTest, ALineAndItsMarkersInTheirOwnColours) {
+  chart.SetLegendVisible(false);
+  chart.SetAxisScale(ChartAxis::kLeft, ui::AxisScale::Fixed(0, 50));
+  int s = chart.AddSeries({.kind = SeriesKind::kLine,
+                           .color = ui::kBlue,
+                           .point_markers = true,
+                           .line_color = ui::kRed,
+                           .marker_color = ui::Color{0, 128, 255}});
+  chart.SetPoints(s, {ui::EmptyPoint(), Point(10, "2", ui::kBlue), Point(30, "3", ui::kBlue),
+                      Point(20, "4", ui::kBlue)});
+  std::vector<QLineSeries*> lines = QtSeries<QLineSeries>();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0]->color(), QColor(255, 0, 0));
+  for (int j = 0; j < 3; ++j) {
+    EXPECT_EQ(lines[0]->pointConfiguration(j).value(QXYSeries::PointConfiguration::Color),
+              QVariant(QColor(0, 128, 255)))
+        << j;
+  }
+  uitest::LaidOut(chart);
+  QImage drawn = uitest::Drawn(chart.widget());
+  auto count = [&drawn](const QColor& colour) {
+    return uitest::CountPixels(drawn, [&](const QColor& c) { return c == colour; });
+  };
+  EXPECT_GE(count(QColor(0, 128, 255)), 3 * 5);  // three markers
+  EXPECT_GT(count(QColor(255, 0, 0)), 100);      // the line between them
+  EXPECT_EQ(count(QColor(0, 0, 255)), 0);        // the series' colour draws nothing here
+
+  // Without colours of its own a line and its markers take the points' colour.
+  int plain = chart.AddSeries({.kind = SeriesKind::kLine, .point_markers = true});
+  chart.SetPoints(plain, {Point(40, "2", {0, 200, 0}), Point(45, "3", {0, 200, 0})});
+  EXPECT_EQ(QtSeries<QLineSeries>().back()->color(), QColor(0, 200, 0));
+  EXPECT_TRUE(QtSeries<QLineSeries>().back()->pointConfiguration(0).isEmpty());
+}
+
+// Circles and ellipses as wide and high as given (to a pixel: where a marker falls between
+// pixels decides whether its edge rows are drawn).
+TEST_F(ChartTest, MarkersAreDrawnAtTheirSizes) {
+  const QColor colour(0, 128, 255);
+  for (ui::MarkerSize size : {ui::MarkerSize{3, 3}, ui::MarkerSize{3, 2}, ui::MarkerSize{},
+                              ui::MarkerSize{9, 9}, ui::MarkerSize{9, 5}}) {
+    ui::Form f;
+    ui::Chart one{f};
+    one.SetBounds(0, 0, 300, 160);
+    one.SetLegendVisible(false);
+    one.SetAxisScale(ChartAxis::kLeft, ui::AxisScale::Fixed(0, 50));
+    int s = one.AddSeries({.kind = SeriesKind::kLine, .point_markers = true, .marker = size});
+    one.SetPoints(s, {Point(25, "1", {0, 128, 255})});  // one point: no line, the marker alone
+    const uitest::Extent drawn = uitest::PlotPixels(one, colour);
+    EXPECT_NEAR(drawn.width, size.width, 1) << size.width << "x" << size.height;
+    EXPECT_NEAR(drawn.height, size.height, 1) << size.width << "x" << size.height;
+    if (size.width > size.height) {
+      EXPECT_GT(drawn.width, drawn.height);
+    }
+  }
+  EXPECT_EQ(ui::MarkerSize{}, (ui::MarkerSize{6, 6}));
+}
+
+// Six entries beside a chart 160 pixels high, as the per-horse window's vote chart has them.
+TEST_F(ChartTest, TheLegendListsEveryEntryAtTheChartsSize) {
+  chart.SetBounds(0, 0, 594, 160);
+  std::vector<QString> titles;
+  const char* names[] = {"複勝/単勝",  "馬連/単勝",  "複勝投票数",
+                         "単勝投票数", "馬連投票数", "枠連投票数"};
+  for (int i = 0; i < 6; ++i) {
+    const bool bars = i < 2;
+    int s = chart.AddSeries({.kind = bars ? SeriesKind::kBar : SeriesKind::kLine,
+                             .title = names[i],
+                             .axis = bars ? ChartAxis::kLeft : ChartAxis::kRight,
+                             .point_markers = !bars});
+    chart.SetPoints(s, {Point(1 + i, "1"), Point(2 + i, "2")});
+    titles.push_back(ui::internal::ToQt(names[i]));
+  }
+  // A series that is not listed takes no room.
+  chart.AddSeries({.kind = SeriesKind::kBar, .title = "x", .in_legend = false});
+  std::sort(titles.begin(), titles.end());
+  uitest::LaidOut(chart);
+  EXPECT_EQ(uitest::ReadableLegendEntries(chart), titles);
+}
+
+TEST_F(ChartTest, ASetUpGivesTheSeriesAxesTitleLegendAndBackground) {
+  ui::Chart set{form};
+  set.SetUp(
+      {.series = {{.kind = SeriesKind::kBar, .title = "得票率"},
+                  {.kind = SeriesKind::kLine, .title = "単勝", .axis = ChartAxis::kRight}},
+       .axes = {{.axis = ChartAxis::kLeft,
+                 .scale = ui::AxisScale::Fixed(0, 50, 10),
+                 .title = "馬連得票率",
+                 .style = {.minor_ticks = 2}},
+                {.axis = ChartAxis::kRight, .visible = false},
+                {.axis = ChartAxis::kTop, .scale = ui::AxisScale::Fixed(-5, 5), .visible = true}},
+       .title = "馬連",
+       .title_visible = false,
+       .legend_visible = false,
+       .background = ui::Color{223, 223, 223}});
+  ASSERT_EQ(set.SeriesCount(), 2);
+  EXPECT_SJIS_EQ("単勝", set.Style(1).title);
+  EXPECT_EQ(set.Style(1).axis, ChartAxis::kRight);
+  EXPECT_EQ(set.GetAxisScale(ChartAxis::kLeft), ui::AxisScale::Fixed(0, 50, 10));
+  EXPECT_EQ(set.GetAxisStyle(ChartAxis::kLeft).minor_ticks, 2);
+  EXPECT_EQ(set.GetAxisScale(ChartAxis::kTop), ui::AxisScale::Fixed(-5, 5));
+  EXPECT_FALSE(set.AxisVisible(ChartAxis::kRight));
+  EXPECT_TRUE(set.AxisVisible(ChartAxis::kTop));
+  EXPECT_FALSE(set.LegendVisible());
+  QChart* qt = uitest::QtChart(set);
+  EXPECT_TRUE(qt->title().isEmpty());
+  EXPECT_EQ(qt->axes(Qt::Vertical).at(0)->titleText(), QStringLiteral("馬連得票率"));
+  EXPECT_EQ(qt->backgroundBrush().color(), QColor(223, 223, 223));
 }
 
 struct Press {

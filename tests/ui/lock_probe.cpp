@@ -4,13 +4,17 @@
 //   lock_probe wait READY        creates the file READY, waits to be killed
 //   lock_probe app               makes the application object as a program does, prints
 //                                the runtime folder it then has and ends
+//   lock_probe raise             makes the application object, shows a window and brings
+//                                it to the front twice, then warns once through Qt and ends
 #include <unistd.h>
 
+#include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "ui/application.h"
+#include "ui/form.h"
 #include "ui/instance_lock.h"
 
 namespace {
@@ -41,6 +45,15 @@ int main(int argc, char** argv) {
     ui::Application application(argc, argv);
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     std::printf("%s\n", runtime ? runtime : "");
+    return 0;
+  }
+  if (mode == "raise" && argc == 2) {
+    ui::Application application(argc, argv);
+    ui::Form form;
+    form.Show();
+    form.BringToFront();
+    ui::ProcessMessages();
+    qWarning("lock_probe: a warning of its own");
     return 0;
   }
   return 2;

@@ -7,13 +7,11 @@
 namespace viewer {
 
 std::string FixedText(double value, int width, int decimals) {
+  if (value == 0) value = 0;  // a zero of either sign is written "0.00"
   char digits[400];
   auto [end, ec] =
       std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
   std::string text = ec == std::errc() ? std::string(digits, end) : std::string("nan");
-  if (!text.empty() && text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) {
-    text.erase(0, 1);
-  }
   if (static_cast<int>(text.size()) < width) text.insert(0, width - text.size(), ' ');
   return text;
 }

@@ -11,8 +11,8 @@
 namespace viewer {
 
 // "%W.Df" of the value: right-aligned in at least `width` characters with `decimals`
-// decimals. A value that rounds to zero is written without a minus sign ("  0.00", never
-// " -0.00"), so a share that did not move is not shown as a fall.
+// decimals. A value below zero keeps its minus sign however small (-0.003 gives " -0.00",
+// a small fall); only an exact zero, of either sign, is written "  0.00".
 std::string FixedText(double value, int width, int decimals);
 // "%Wd" of the value.
 std::string IntText(int32_t value, int width);

@@ -136,6 +136,21 @@ TEST(BuildBracketTable, TwelveRunners) {
   EXPECT_EQ("   77.0", grid.Cell(15, 7));
 }
 
+// A bracket pair whose share fell by less than half a hundredth shows " -0.00%" in red;
+// one that did not move "  0.00%".
+TEST(BuildBracketTable, ATinyFallKeepsItsMinusSign) {
+  RaceOddsRecord r = TwelveRunners();
+  r.SetOddsBracketQuinella(1, 1, 2, 100.0f);
+  r.SetOddsBracketQuinella(2, 1, 2, 100.5f);  // 80/100.5 - 80/100 = -0.004
+  r.SetOddsBracketQuinella(1, 1, 3, 37.5f);
+  r.SetOddsBracketQuinella(2, 1, 3, 37.5f);
+  const base::TextGrid grid = viewer::BuildBracketTable(r, 1, 2);
+  EXPECT_EQ(" -0.00%", grid.Cell(10, 1));
+  EXPECT_EQ("  0.00%", grid.Cell(11, 1));
+  EXPECT_EQ(ui::kRed, viewer::BracketCellStyle(grid, 8, 10, 1).font);
+  EXPECT_EQ(ui::kBlack, viewer::BracketCellStyle(grid, 8, 11, 1).font);
+}
+
 TEST(BuildBracketTable, FiveRunnersAndEighteen) {
   RaceOddsRecord five = AnalysisRace(5);
   analysistest::SetQuinellaShares(five, 2, {10, 20, 30, 25, 15});

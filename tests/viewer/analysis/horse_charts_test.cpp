@@ -24,8 +24,9 @@ TEST(ChartValues, CellsAsTheTableShowsThem) {
     double value;
     int32_t hundredths;
   } cases[] = {
-      {" -0.05", -0.05, -5}, {"  2.34", 2.34, 234},    {" ﾄﾘｹｼ", 0, 0},  {" 12.00", 12, 1200},
-      {"  0.00", 0, 0},      {"-25.10", -25.1, -2510}, {"     0", 0, 0}, {"100.00", 100, 10000},
+      {" -0.05", -0.05, -5}, {"  2.34", 2.34, 234},  {" ﾄﾘｹｼ", 0, 0},
+      {" 12.00", 12, 1200},  {"  0.00", 0, 0},       {"-25.10", -25.1, -2510},
+      {"     0", 0, 0},      {"100.00", 100, 10000}, {" -0.00", 0, 0},
   };
   for (const auto& c : cases) {
     EXPECT_DOUBLE_EQ(c.value, viewer::ChartValue(c.text)) << testsupport::Readable(c.text);
@@ -50,6 +51,7 @@ TEST(ChangeScore, TopThreeAndBottomThreeUpperFirst) {
       {{10, 9, 8, 7, 6, 5, 4, 3, 1, 1}, {3, 2, 1, 0, 0, 0, 0, -1, -2, -2}},  // no -3
       {{2, 2, 2, 2}, {3, 3, 3, 3}},
       {{0, -1.5, 0, 4}, {2, -3, 2, 3}},
+      {{-0.0, 0, 0.5}, {2, 2, 3}},  // a tiny fall read back from " -0.00" ties with 0
   };
   for (const auto& c : cases) {
     std::vector<int32_t> scores;

@@ -151,6 +151,8 @@ TEST(HorseCellStyle, DifferenceBandsAtTheirEdges) {
               {" -4.99", band::E},
               {" -5.00", band::F},
               {"     0", kDifferenceGrey},
+              {" -0.00", kDifferenceGrey},  // a tiny fall: no band, but red
+              {"  0.00", kDifferenceGrey},
               {" ﾄﾘｹｼ", kDifferenceGrey}});
   }
   for (int col : {8, 11}) {

@@ -9,6 +9,7 @@
 #include "base/errors.h"
 #include "tests/support/sjis_assert.h"
 #include "tests/viewer/analysis/analysis_race.h"
+#include "viewer/logic/HorseColours.h"
 #include "viewer/logic/HorseTable.h"
 
 namespace {
@@ -208,6 +209,34 @@ TEST(BuildHorseTable, WinOddsZeroShowsTorikeshiAndCountsAs9999) {
   }
   EXPECT_EQ("  0.01", grid.Cell(8, 2));
   EXPECT_EQ(" 4", grid.Cell(6, 2));
+}
+
+// Changes too small for two decimals: a fall shows " -0.00" and is painted as one (red
+// font), a rise "  0.00"; a share that did not move at all is an exact zero, "  0.00".
+TEST(BuildHorseTable, ATinyFallKeepsItsMinusSign) {
+  RaceOddsRecord r = AnalysisRace(3);
+  // Horse 3's win odds drift from 4.0 to 4.001: its share falls by 0.0047, the others rise.
+  analysistest::SetWinOdds(r, 1, {2.0f, 4.0f, 4.0f});
+  analysistest::SetWinOdds(r, 2, {2.0f, 4.0f, 4.001f});
+  analysistest::SetPlaceOdds(r, 1, {2.0f, 3.0f, 4.0f});
+  analysistest::SetPlaceOdds(r, 2, {2.0f, 3.0f, 4.0f});
+  analysistest::SetQuinellaShares(r, 1, {40.0f, 35.0f, 25.0f});
+  analysistest::SetQuinellaShares(r, 2, {40.0f, 35.002f, 24.998f});
+  const base::TextGrid grid = viewer::BuildHorseTable(r, 1, 2);
+  const viewer::HorseMarks no_marks{};
+  struct {
+    int col, row;
+    const char* text;
+  } cases[] = {
+      {13, 1, "  0.00"}, {13, 2, "  0.00"}, {13, 3, " -0.00"},  // win: +0.003, +0.002, -0.005
+      {12, 1, "  0.00"}, {12, 2, "  0.00"}, {12, 3, "  0.00"},  // place: no move at all
+      {14, 1, "  0.00"}, {14, 2, "  0.00"}, {14, 3, " -0.00"},  // quinella: 0, +0.004, -0.004
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.text, grid.Cell(c.col, c.row)) << c.col << " " << c.row;
+    const ui::Color font = viewer::HorseCellStyle(grid, 3, no_marks, c.col, c.row).font;
+    EXPECT_EQ(c.text[1] == '-' ? ui::kRed : ui::kBlack, font) << c.col << " " << c.row;
+  }
 }
 
 TEST(BuildHorseTable, SnapshotOutsideOneToSixFails) {

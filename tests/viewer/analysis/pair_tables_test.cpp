@@ -18,14 +18,16 @@ namespace {
 using analysistest::Printf;
 using viewer::RaceOddsRecord;
 
+// A change too small for two decimals keeps its sign: 100 -> 100.5 is " -0.00%".
 TEST(PairTexts, OddsChangesAndTheirZeroCases) {
   struct {
     float q2, q1;
     const char* change;
   } cases[] = {
-      {4.0f, 5.0f, "  4.00%"},   {5.0f, 4.0f, " -4.00%"},       {8.0f, 800.0f, "  9.90%"},
-      {1.5f, 100.0f, " 52.53%"}, {0.0f, 5.0f, "  0.00%"},       {5.0f, 0.0f, "  0.00%"},
-      {-1.0f, 5.0f, "  0.00%"},  {9999.0f, 9999.0f, "  0.00%"}, {1.0f, 1000.0f, " 79.92%"},
+      {4.0f, 5.0f, "  4.00%"},     {5.0f, 4.0f, " -4.00%"},       {8.0f, 800.0f, "  9.90%"},
+      {1.5f, 100.0f, " 52.53%"},   {0.0f, 5.0f, "  0.00%"},       {5.0f, 0.0f, "  0.00%"},
+      {-1.0f, 5.0f, "  0.00%"},    {9999.0f, 9999.0f, "  0.00%"}, {1.0f, 1000.0f, " 79.92%"},
+      {100.5f, 100.0f, " -0.00%"}, {99.5f, 100.0f, "  0.00%"},    {37.5f, 37.5f, "  0.00%"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.change, viewer::PairChangeText(c.q2, c.q1)) << c.q2 << " " << c.q1;

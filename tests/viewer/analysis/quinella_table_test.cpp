@@ -69,6 +69,26 @@ TEST(BuildQuinellaTable, EveryCellOfThreeRunners) {
   EXPECT_EQ(" ", grid.Cell(5, 4));
 }
 
+// A pair whose share fell by less than half a hundredth shows " -0.00%", painted red as
+// the fall it is; one that did not move shows "  0.00%". The charts read both as 0.
+TEST(BuildQuinellaTable, ATinyFallKeepsItsMinusSign) {
+  RaceOddsRecord r = ThreeRunners();
+  r.SetOddsQuinella(1, 1, 2, 100.0f);
+  r.SetOddsQuinella(2, 1, 2, 100.5f);  // 80/100.5 - 80/100 = -0.004
+  r.SetOddsQuinella(1, 1, 3, 37.5f);
+  r.SetOddsQuinella(2, 1, 3, 37.5f);
+  const base::TextGrid grid = viewer::BuildQuinellaTable(r, 1, 2);
+  EXPECT_EQ(" -0.00%", grid.Cell(7, 1));
+  EXPECT_EQ("  0.00%", grid.Cell(8, 1));
+  const viewer::HorseMarks no_marks{};
+  EXPECT_EQ(ui::kRed, viewer::QuinellaCellStyle(grid, 3, no_marks, 7, 1).font);
+  EXPECT_EQ(ui::kBlack, viewer::QuinellaCellStyle(grid, 3, no_marks, 8, 1).font);
+  const viewer::QuinellaCharts c = viewer::FillQuinellaCharts(grid, 3);
+  ASSERT_EQ(3u, c.Series4.size());
+  EXPECT_EQ(0.0, c.Series4[1].value);
+  EXPECT_EQ(0.0, c.Series4[2].value);
+}
+
 TEST(BuildQuinellaTable, BracketColumnAndNoRunners) {
   struct {
     int n;
