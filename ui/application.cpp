@@ -71,7 +71,8 @@ QtMessageHandler previous_handler = nullptr;
 // window and "... grabbing the keyboard" at every opening of a combo's list, for every
 // program. Both are requests the platform need not fulfil, and the windows stay the same on
 // every platform: those two messages are dropped, every other goes on to Qt's handler.
-void DropUnsupportedRequests(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+void DropUnsupportedRequests(QtMsgType type, const QMessageLogContext& context,
+                             const QString& text) {
   if (text == QStringLiteral("This plugin does not support raise()")) return;
   if (text == QStringLiteral("This plugin does not support grabbing the keyboard")) return;
   if (previous_handler) previous_handler(type, context, text);  // Qt's own when none other
