@@ -28,6 +28,9 @@ TEST(SecondsBetween, HoursMinutesSecondsWithoutWrap) {
       {"09:05:07", "00:00:00", 32707},   {"ab:cd:00", "15:00:00", std::nullopt},
       {"15:40:00", "", std::nullopt},    {"1540:00", "15:00:00", std::nullopt},
       {":00", "15:00:00", std::nullopt},
+      // Only two digits in each place: a sign or a blank makes no time.
+      {"15:+0:00", "15:00:00", std::nullopt}, {" 9:30:00", "09:00:00", std::nullopt},
+      {"-1:00:00", "00:00:00", std::nullopt}, {"99:99:00", "00:00:00", 362340},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.seconds, viewer::SecondsBetween(c.a, c.b)) << c.a << " - " << c.b;
