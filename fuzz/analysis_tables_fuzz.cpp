@@ -64,17 +64,18 @@ void HorseTable(const RaceOddsRecord& r, int t1, int t2) {
   const int32_t n = viewer::TableHorseCount(r.RunnerCount());
   viewer::SortHorseTable(grid, n, viewer::kHorseSortStart.SortColumn, true);
   viewer::MarkScratchedRows(grid, n);
-  SortByEveryKey(grid, viewer::kHorseSortButtons, n, 1, [n](base::TextGrid& g, int c, bool a) {
-    viewer::SortHorseTable(g, n, c, a);
-  });
+  SortByEveryKey(grid, viewer::kHorseSortButtons, n, 1,
+                 [n](base::TextGrid& g, int c, bool a) { viewer::SortHorseTable(g, n, c, a); });
   const viewer::HorseMarks marks{1, 1, 2, 3};
   for (int row = 0; row < grid.RowCount(); ++row) {
-    for (int col = 0; col < grid.ColCount(); ++col) viewer::HorseCellStyle(grid, n, marks, col, row);
+    for (int col = 0; col < grid.ColCount(); ++col) {
+      viewer::HorseCellStyle(grid, n, marks, col, row);
+    }
   }
   const viewer::HorseCharts c = viewer::RebuildHorseCharts(grid, r);
-  for (const auto* s : {&c.Series1, &c.Series2, &c.Series3, &c.Series4, &c.Series5, &c.Series6,
-                        &c.Series7, &c.Series8, &c.Series27, &c.Series28, &c.Series29, &c.Series30,
-                        &c.Series31, &c.Series32}) {
+  for (const auto* s :
+       {&c.Series1, &c.Series2, &c.Series3, &c.Series4, &c.Series5, &c.Series6, &c.Series7,
+        &c.Series8, &c.Series27, &c.Series28, &c.Series29, &c.Series30, &c.Series31, &c.Series32}) {
     CheckPoints(*s, "per-horse chart");
   }
   for (const auto& s : c.Chart3) CheckPoints(s, "per-horse odds chart");
@@ -89,9 +90,8 @@ void QuinellaTable(const RaceOddsRecord& r, int t1, int t2) {
   }
   const int32_t n = viewer::TableHorseCount(r.RunnerCount());
   viewer::SortQuinellaTable(grid, n, 0, true);
-  SortByEveryKey(grid, viewer::kQuinellaSortButtons, n, 5, [n](base::TextGrid& g, int c, bool a) {
-    viewer::SortQuinellaTable(g, n, c, a);
-  });
+  SortByEveryKey(grid, viewer::kQuinellaSortButtons, n, 5,
+                 [n](base::TextGrid& g, int c, bool a) { viewer::SortQuinellaTable(g, n, c, a); });
   const viewer::HorseMarks marks{1, 3, 2, 1};
   for (int row = 0; row < grid.RowCount(); ++row) {
     for (int col = 0; col < grid.ColCount(); ++col) {
@@ -114,9 +114,8 @@ void BracketTable(const RaceOddsRecord& r, int t1, int t2) {
   }
   const int32_t m = viewer::BracketRowCount(r.RunnerCount());
   viewer::SortBracketTable(grid, m, 0, true);
-  SortByEveryKey(grid, viewer::kBracketSortButtons, m, 8, [m](base::TextGrid& g, int c, bool a) {
-    viewer::SortBracketTable(g, m, c, a);
-  });
+  SortByEveryKey(grid, viewer::kBracketSortButtons, m, 8,
+                 [m](base::TextGrid& g, int c, bool a) { viewer::SortBracketTable(g, m, c, a); });
   for (int row = 0; row < grid.RowCount(); ++row) {
     for (int col = 0; col < grid.ColCount(); ++col) viewer::BracketCellStyle(grid, m, col, row);
   }

@@ -32,10 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string file_date(parts[1]);
   std::uint8_t b[6] = {};
   for (std::size_t i = 0; i < 6 && i < parts[2].size(); ++i) b[i] = parts[2][i];
-  const base::DateTime now{{2000 + b[0] % 100, b[1] % 12 + 1, b[2] % 28 + 1},
-                           b[3] % 24,
-                           b[4] % 60,
-                           b[5] % 60};
+  const base::DateTime now{
+      {2000 + b[0] % 100, b[1] % 12 + 1, b[2] % 28 + 1}, b[3] % 24, b[4] % 60, b[5] % 60};
 
   const std::optional<int32_t> s = viewer::SecondsBetween(field + ":00", viewer::TimeText(now));
   FUZZ_CHECK(s.has_value() == IsDigitTime(field), fuzzsupport::Shown(field));

@@ -23,8 +23,8 @@ std::string Param(const std::vector<std::string>& fields, std::size_t i) {
 // Every float of the six snapshots is a finite number.
 void CheckFinite(const viewer::RaceOddsRecord& r) {
   auto check = [](float v, int s, const char* what) {
-    FUZZ_CHECK(std::isfinite(v), std::string(what) + " of snapshot " + std::to_string(s) + ": " +
-                                     std::to_string(v));
+    FUZZ_CHECK(std::isfinite(v),
+               std::string(what) + " of snapshot " + std::to_string(s) + ": " + std::to_string(v));
   };
   for (int s = 1; s <= viewer::RaceOddsRecord::kSnapshots; ++s) {
     for (int i = 1; i <= 18; ++i) {

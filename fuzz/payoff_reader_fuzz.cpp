@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr const char* kLabels[8] = {"[単] ",  "[複] ",    "[枠] ",    "[馬] ",
-                                    "[ワ] ",  "[馬単] ", "[３複] ", "[３単] "};
+constexpr const char* kLabels[8] = {"[単] ", "[複] ",   "[枠] ",   "[馬] ",
+                                    "[ワ] ", "[馬単] ", "[３複] ", "[３単] "};
 constexpr char kFile[] = "jv_data/20240601/DH240601.CSV";
 
 // An amount as the memo shows it: "￥" or "-￥", then digits grouped by commas in threes.

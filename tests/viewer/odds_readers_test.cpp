@@ -402,15 +402,15 @@ namespace {
 // (or, for the quinella reader, one quinella line whose pair 1-2 is `odds`): what fails
 // names the file and line 2 and stores nothing of that line.
 TEST(OddsReaders, OnlyDecimalOddsOfAFloatFromZeroUpAreOddsValues) {
-  const std::vector<std::string> bad = {"nan", "inf", "-inf", "infinity", "1e3", "0x1p3",
-                                        "-1.5", "1" + std::string(40, '0'), "+-5"};
+  const std::vector<std::string> bad = {
+      "nan", "inf", "-inf", "infinity", "1e3", "0x1p3", "-1.5", "1" + std::string(40, '0'), "+-5"};
   for (const std::string& odds : bad) {
     RaceOddsRecord r = Race(2);
     OddsLines jd("JD05242411.CSV",
-                 std::vector<std::string>{
-                     JdLine("06011001", 2), JdLine("06011101", 2, "1000", "2000", [&](int h) {
-                       return h == 2 ? odds : std::string("2.5");
-                     })});
+                 std::vector<std::string>{JdLine("06011001", 2),
+                                          JdLine("06011101", 2, "1000", "2000", [&](int h) {
+                                            return h == 2 ? odds : std::string("2.5");
+                                          })});
     try {
       viewer::ReadWinPlaceOdds(r, jd, kTimes, kFileDate);
       ADD_FAILURE() << odds << ": no error";
@@ -428,15 +428,16 @@ TEST(OddsReaders, OnlyDecimalOddsOfAFloatFromZeroUpAreOddsValues) {
                                           JrLine("06011101", "1", [&](int i, int j) {
                                             return i == 1 && j == 2 ? odds : std::string("5.0");
                                           })});
-    EXPECT_THROW(viewer::ReadQuinellaOdds(r, jr, kTimes, kFileDate), base::ConversionError)
-        << odds;
+    EXPECT_THROW(viewer::ReadQuinellaOdds(r, jr, kTimes, kFileDate), base::ConversionError) << odds;
     EXPECT_EQ(0.0f, r.OddsQuinella(2, 1, 2)) << odds;
     EXPECT_EQ(0.0f, r.QuinellaShare(2, 1)) << odds;
   }
   // What is a number stays one: leading zeros, no digits before the point, a plus sign.
   RaceOddsRecord r = Race(2);
   viewer::ReadWinPlaceOdds(
-      r, {"JD", {JdLine("06011001", 2, "1000", "2000", [](int h) { return h == 1 ? "0002.5" : "+.5"; })}},
+      r,
+      {"JD",
+       {JdLine("06011001", 2, "1000", "2000", [](int h) { return h == 1 ? "0002.5" : "+.5"; })}},
       kTimes, kFileDate);
   EXPECT_EQ(2.5f, r.OddsWin(1, 1));
   EXPECT_EQ(0.5f, r.OddsWin(1, 2));
@@ -445,9 +446,9 @@ TEST(OddsReaders, OnlyDecimalOddsOfAFloatFromZeroUpAreOddsValues) {
 // The previous-day set's count of slots on the day before is read from the odds-timing
 // file: beyond 0-6 it counts as its nearer end, and taking six slots keeps it defined.
 TEST(SnapshotSelection, APreviousDayCountBeyondTheSlotsCountsAsItsNearerEnd) {
-  const std::vector<std::string> lines = {"05311000", "05311730", "05311830", "06011031",
-                                          "06011131", "06011231", "06011331", "06011701",
-                                          "06011801"};
+  const std::vector<std::string> lines = {"05311000", "05311730", "05311830",
+                                          "06011031", "06011131", "06011231",
+                                          "06011331", "06011701", "06011801"};
   SnapshotTimes sets = kTimes;
   auto labels = [&](const std::string& count) {
     sets.previous_day[0] = count;
@@ -481,10 +482,11 @@ TEST(SnapshotSelection, TimingErrorsNameTheOddsTimingFile) {
       "'x' is not a valid integer value: the number of previous-day slots (column 0) of the "
       "previous-day row (gt_data/t.csv line 2)",
       error("x,15:40,17:00,18:00,10:30,11:30,12:30,13:30", {JdLine("05311000", 2)}));
-  EXPECT_EQ("'1x:00' is not a valid time: the time of slot 2 of the previous-day row "
-            "(gt_data/t.csv line 2)",
-            error("2,15:40,17:00,1x:00,10:30,11:30,12:30,13:30",
-                  {JdLine("05311000", 2), JdLine("05311730", 2), JdLine("05311830", 2)}));
+  EXPECT_EQ(
+      "'1x:00' is not a valid time: the time of slot 2 of the previous-day row "
+      "(gt_data/t.csv line 2)",
+      error("2,15:40,17:00,1x:00,10:30,11:30,12:30,13:30",
+            {JdLine("05311000", 2), JdLine("05311730", 2), JdLine("05311830", 2)}));
   const SnapshotTimes none = viewer::MatchSnapshotTimes({}, "15:40", "gt_data/t.csv");
   RaceOddsRecord r = Race(2);
   try {

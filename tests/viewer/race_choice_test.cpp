@@ -230,9 +230,9 @@ std::string ErrorOf(const viewer::RaceChoice& choice) {
 TEST_F(RaceChoiceTest, AnOddsTextThatIsNoNumberStoresNothing) {
   const std::string stored = base::ReadFileBytes(record_file);
   const std::string head = "2024060105020411,4,";
-  testsupport::WriteFile(
-      jd, Lines({head + "06011001,3,100,200,2.5,1.1,1.3,3.5,1.2,1.4,9.9,2.0,3.0",
-                 head + "06011101,3,300,400,2.4,1.1,1.3,nan,1.2,1.4,9.8,2.0,3.0"}));
+  testsupport::WriteFile(jd,
+                         Lines({head + "06011001,3,100,200,2.5,1.1,1.3,3.5,1.2,1.4,9.9,2.0,3.0",
+                                head + "06011101,3,300,400,2.4,1.1,1.3,nan,1.2,1.4,9.8,2.0,3.0"}));
   EXPECT_EQ("'nan' is not a valid floating point value (" + jd + " line 2)", ErrorOf(choice));
   EXPECT_EQ(stored, base::ReadFileBytes(record_file));
 }

@@ -75,8 +75,9 @@ std::optional<std::vector<std::string>> PayoffMemoLines(const std::vector<std::s
     if (key.empty() || base::Chars(key[0], 1, 16) != race_key) continue;
     const std::vector<std::string> fields = base::SplitCsvLine(lines[n]);
     if (fields.size() < kFieldsNeeded) {
-      throw base::Error("The payoff line has " + std::to_string(fields.size()) + " fields; it needs " +
-                        std::to_string(kFieldsNeeded) + LinePlace(payoff_file, n));
+      throw base::Error("The payoff line has " + std::to_string(fields.size()) +
+                        " fields; it needs " + std::to_string(kFieldsNeeded) +
+                        LinePlace(payoff_file, n));
     }
     std::vector<std::string> shown;
     AtLine(payoff_file, n, [&] {

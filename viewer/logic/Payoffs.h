@@ -23,8 +23,8 @@ std::string YenText(double amount);
 // adds one blank instead. Nothing when no line matches. An amount that is not a number
 // throws base::ConversionError, a matching line without all its columns base::Error; both
 // name payoff_file and the line.
-std::optional<std::vector<std::string>> PayoffMemoLines(const std::vector<std::string>& lines,
-                                                        std::string_view race_key,
-                                                        std::string_view payoff_file = "the payoff file");
+std::optional<std::vector<std::string>> PayoffMemoLines(
+    const std::vector<std::string>& lines, std::string_view race_key,
+    std::string_view payoff_file = "the payoff file");
 
 }  // namespace viewer

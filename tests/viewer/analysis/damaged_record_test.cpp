@@ -47,10 +47,9 @@ TEST(DamagedRecord, AValueThatIsNoNumberFailsTheRebuild) {
     bool horse, quinella, bracket;  // the tables it reaches
   } cases[] = {
       {"win odds NaN", [](RaceOddsRecord& r) { r.SetOddsWin(2, 2, kNaN); }, true, true, true},
-      {"place odds NaN", [](RaceOddsRecord& r) { r.SetOddsPlace(2, 1, kNaN); }, true, false,
-       false},
-      {"quinella share inf", [](RaceOddsRecord& r) { r.SetQuinellaShare(2, 3, kInf); }, true,
-       true, true},
+      {"place odds NaN", [](RaceOddsRecord& r) { r.SetOddsPlace(2, 1, kNaN); }, true, false, false},
+      {"quinella share inf", [](RaceOddsRecord& r) { r.SetQuinellaShare(2, 3, kInf); }, true, true,
+       true},
       {"quinella share changed by more than a float",
        [](RaceOddsRecord& r) {
          r.SetQuinellaShare(1, 1, -kMax);
