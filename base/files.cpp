@@ -37,6 +37,13 @@ bool DirExists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool FileExistsOrThrow(const std::string& path) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0) return S_ISREG(st.st_mode);
+  if (errno == ENOENT || errno == ENOTDIR) return false;
+  throw FileError("Cannot look for file \"" + path + "\". " + std::strerror(errno));
+}
+
 FileBuffer FileBuffer::Copy(std::string_view bytes) {
   FileBuffer buffer;
   buffer.data_ = std::make_unique_for_overwrite<char[]>(bytes.size());
@@ -65,8 +72,9 @@ FileBuffer ReadFileBuffer(const std::string& path) {
     ssize_t n = ::read(fd, buffer.data_.get() + buffer.size_, room - buffer.size_);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
+      const int cause = errno;
       ::close(fd);
-      throw FileError("Read error on file \"" + path + "\"");
+      throw FileError("Read error on file \"" + path + "\". " + std::strerror(cause));
     }
     if (n == 0) break;
     buffer.size_ += static_cast<size_t>(n);

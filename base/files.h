@@ -12,6 +12,11 @@ namespace base {
 bool PathExists(const std::string& path);
 bool FileExists(const std::string& path);
 bool DirExists(const std::string& path);
+// Whether the path names a file, telling "not there" from "cannot tell": false when nothing
+// of that name exists or a folder stands there; a path that cannot be looked at (a folder
+// on the way that may not be searched, a name longer than the system takes, ...) throws
+// base::FileError naming the path and the system's cause.
+bool FileExistsOrThrow(const std::string& path);
 
 // The whole file as bytes.
 std::string ReadFileBytes(const std::string& path);

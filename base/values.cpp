@@ -48,10 +48,24 @@ std::optional<double> ParseDecimal(std::string_view text) {
   std::string_view t = text;
   while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
   while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
-  if (!t.empty() && t.front() == '+') t.remove_prefix(1);
+  // Only the decimal grammar: from_chars alone would also take exponents, "nan" and "inf".
+  std::size_t i = !t.empty() && (t.front() == '+' || t.front() == '-') ? 1 : 0;
+  std::size_t digits = 0;
+  bool point = false;
+  for (; i < t.size(); ++i) {
+    if (t[i] >= '0' && t[i] <= '9') {
+      ++digits;
+    } else if (t[i] == '.' && !point) {
+      point = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (digits == 0) return std::nullopt;
+  if (t.front() == '+') t.remove_prefix(1);  // from_chars takes a minus sign only
   double v = 0;
-  auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
-  if (t.empty() || ec != std::errc() || end != t.data() + t.size()) return std::nullopt;
+  auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::fixed);
+  if (ec != std::errc() || end != t.data() + t.size()) return std::nullopt;
   return v;
 }
 

@@ -35,8 +35,11 @@ std::string NumberText(int32_t value);
 // The same integer rule, failing with the conversion error that names the text.
 int32_t IntegerValue(std::string_view text);
 
-// A decimal number ("002.5", "-3", "1e2"); blanks around it allowed. Fails with the
-// conversion error that names the text.
+// A decimal number: blanks, an optional sign ("+" or "-"), digits with an optional point
+// among them, blanks; at least one digit, on either side of the point ("002.5", "-3", "5."
+// and ".5" are numbers; ".", "+-5", "1e2", "0x1p3", "nan" and "inf" are not). A number
+// too large or too small for a 64-bit float has no value either, so every value is a
+// finite number. Fails with the conversion error that names the text.
 double DecimalValue(std::string_view text);
 // The same rule without an error: nothing for a text that is not such a number.
 std::optional<double> ParseDecimal(std::string_view text);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <map>
 
 #include "base/csv.h"
@@ -172,7 +173,26 @@ void ViewerSeeds(const Day& day, const std::vector<std::string>& timing) {
       std::fprintf(stderr, "make_fuzz_seeds: %s\n", e.what());
     }
     Seed("ods_record", record.bytes());
+    // The analysis tables: runner count, the two snapshots, the record; once as it is and
+    // once with a value that is no number and infinities in the snapshots the tables read.
+    const std::string tables =
+        std::string(1, static_cast<char>(record.RunnerCount())) + std::string("\x00\x02", 2);
+    Seed("analysis_tables", tables + record.bytes());
+    viewer::RaceOddsRecord odd = record;
+    odd.SetOddsWin(1, 2, std::numeric_limits<float>::quiet_NaN());
+    odd.SetOddsQuinella(3, 1, 3, std::numeric_limits<float>::infinity());
+    odd.SetQuinellaShare(3, 4, -std::numeric_limits<float>::infinity());
+    odd.SetOddsBracketQuinella(3, 1, 2, std::numeric_limits<float>::quiet_NaN());
+    Seed("analysis_tables", tables + odd.bytes());
   }
+  for (const std::string& record : day.payoff_records) {
+    const records::LineResult line = records::FormatPayoffLine(record);
+    if (!line.ok()) continue;
+    Seed("payoff_reader", JoinParts({line.line.substr(0, 16), line.line + "\r\n"}));
+    break;
+  }
+  Seed("countdown", JoinParts({"15:40", "240601", std::string("\x18\x05\x00\x0f\x23\x0a", 6)}));
+  Seed("countdown", JoinParts({"09:05", "240601", std::string("\x18\x05\x00\x08\x3b\x3b", 6)}));
   viewer::MarkRecord marks;
   marks.RaceKey = "2024060105020401";
   marks.MarkFileName = "05020401.mrk";

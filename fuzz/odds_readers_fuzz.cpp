@@ -1,8 +1,10 @@
 // A race choice's odds reading on any files. Input parts: a parameter line "yymmdd,runner
 // count,post time,JD|JW|JR", the odds-timing file, the odds file. The timing match gives
 // sets or its error; the snapshot selection takes slots 1, 2, 3, ... from lines in file
-// order; the reader stores exactly the slots taken before any failing line, and the record
-// keeps its size.
+// order; the reader stores exactly the slots taken before any failing line, every value it
+// stores is a finite number, and the record keeps its size.
+#include <cmath>
+
 #include "base/csv.h"
 #include "base/errors.h"
 #include "base/files.h"
@@ -16,6 +18,26 @@ namespace {
 
 std::string Param(const std::vector<std::string>& fields, std::size_t i) {
   return i < fields.size() ? fields[i] : std::string();
+}
+
+// Every float of the six snapshots is a finite number.
+void CheckFinite(const viewer::RaceOddsRecord& r) {
+  auto check = [](float v, int s, const char* what) {
+    FUZZ_CHECK(std::isfinite(v),
+               std::string(what) + " of snapshot " + std::to_string(s) + ": " + std::to_string(v));
+  };
+  for (int s = 1; s <= viewer::RaceOddsRecord::kSnapshots; ++s) {
+    for (int i = 1; i <= 18; ++i) {
+      check(r.OddsWin(s, i), s, "win odds");
+      check(r.OddsPlace(s, i), s, "place odds");
+      check(r.QuinellaShare(s, i), s, "quinella share");
+      for (int j = i + 1; j <= 18; ++j) check(r.OddsQuinella(s, i, j), s, "quinella odds");
+    }
+    for (int i = 1; i <= 8; ++i) {
+      check(r.BracketQuinellaShare(s, i), s, "bracket share");
+      for (int j = i; j <= 8; ++j) check(r.OddsBracketQuinella(s, i, j), s, "bracket odds");
+    }
+  }
 }
 
 struct Taken {
@@ -35,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   viewer::SnapshotTimes times;
   try {
-    times = viewer::MatchSnapshotTimes(base::SplitLines(parts[1]), Param(params, 2));
+    times = viewer::MatchSnapshotTimes(base::SplitLines(parts[1]), Param(params, 2),
+                                       "gt_data/time_100a.csv");
   } catch (const base::Error&) {
     return 0;  // the race choice stops at the timing file
   }
@@ -72,6 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     failed = true;
   }
   FUZZ_CHECK(record.bytes().size() == viewer::RaceOddsRecord::kSize, "record size");
+  CheckFinite(record);
   if (reader != "JW" && reader != "JR") {
     // The win and place reader labels the slots it stores: those taken, or on a failure a
     // first part of them.

@@ -1,5 +1,5 @@
-// The value parsers on any text: each gives a value or its own error, and the values agree
-// with what the text spells.
+// The value parsers on any text: each gives a value or its own error, the values agree
+// with what the text spells, and a decimal value is a finite number of the decimal grammar.
 #include <charconv>
 #include <cmath>
 
@@ -59,12 +59,31 @@ void CheckIntegers(std::string_view text) {
   }
 }
 
+// The decimal grammar spelled out once more: blanks, one sign, digits with at most one
+// point and at least one digit, blanks.
+bool IsDecimalText(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return false;
+  std::string_view t = text.substr(first, text.find_last_not_of(' ') + 1 - first);
+  if (t[0] == '+' || t[0] == '-') t.remove_prefix(1);
+  const std::size_t point = t.find('.');
+  const std::string_view whole = t.substr(0, point);
+  const std::string_view part = point == std::string_view::npos ? "" : t.substr(point + 1);
+  auto digits = [](std::string_view d) { return d.find_first_not_of("0123456789") == d.npos; };
+  return digits(whole) && digits(part) && whole.size() + part.size() > 0;
+}
+
 void CheckDecimal(std::string_view text) {
+  const std::optional<double> value = base::ParseDecimal(text);
+  // Every value is a finite number of a text of the grammar; a text of the grammar has no
+  // value only when it is beyond a 64-bit float (many digits).
+  FUZZ_CHECK(!value || (std::isfinite(*value) && IsDecimalText(text)), fuzzsupport::Shown(text));
+  FUZZ_CHECK(value || !IsDecimalText(text) || text.size() > 300, fuzzsupport::Shown(text));
   try {
     const double v = base::DecimalValue(text);
-    FUZZ_CHECK(!std::isnan(v) || text.find_first_of("nN") != std::string_view::npos,
-               fuzzsupport::Shown(text));
+    FUZZ_CHECK(value && v == *value, fuzzsupport::Shown(text));
   } catch (const base::ConversionError&) {
+    FUZZ_CHECK(!value, fuzzsupport::Shown(text));
   }
 }
 

@@ -37,7 +37,9 @@ void TForm1::LabelTrackButtons(const std::string& file_date) {
   ResetMainDisplay();
   ListBox1.Clear();
   const std::string race_file = State.DayDataFolder + "/DG" + file_date + ".CSV";
-  if (!base::FileExists(race_file)) {
+  // Only a race file that is not there is "missing"; a day folder that cannot be read or a
+  // path the system refuses throws its own cause.
+  if (!base::FileExistsOrThrow(race_file)) {
     ui::ShowMessage(kNoRaceFileMessage);
     return;
   }

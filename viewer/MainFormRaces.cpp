@@ -55,7 +55,7 @@ void TForm1::Race1Click() {
   }
   const std::string key =
       ChosenRaceKey(State.ChosenFileDate, State.ChosenTrackCode, State.ChosenMeetingDay, a);
-  if (!base::FileExists(OddsFilePath(State.DayDataFolder, "JD", key))) {
+  if (!base::FileExistsOrThrow(OddsFilePath(State.DayDataFolder, "JD", key))) {
     CloseOpenAnalysisWindows();
     ui::ShowMessage(kNoOddsFileMessage);
     return;

@@ -194,13 +194,21 @@ void TForm2::Edit1Change() {
 
 void TForm2::ShowPayoffs() {
   const std::string path = State.DayDataFolder + "/DH" + State.ChosenFileDate + ".CSV";
+  const std::string key = State.CurrentRace.RaceKey();
   try {
-    if (!base::FileExists(path)) return;
-    if (auto lines = PayoffMemoLines(base::ReadLines(path), State.CurrentRace.RaceKey())) {
-      ShowMemoText(Memo1, PayoffText(std::move(*lines)));
+    if (base::FileExistsOrThrow(path)) {
+      if (auto lines = PayoffMemoLines(base::ReadLines(path), key, path)) {
+        ShowMemoText(Memo1, PayoffText(std::move(*lines)));
+      }
     }
+    ShownPayoffFailure.clear();
   } catch (const std::exception& e) {
-    ReportFailure(path + ": " + e.what());
+    // Every odds-time choice rebuilds: a failure is shown once for the race and the file as
+    // they are, and again only when one of them has changed.
+    std::string failure = key + "\n" + std::to_string(base::FileAgeDos(path)) + "\n" + e.what();
+    if (failure == ShownPayoffFailure) return;
+    ShownPayoffFailure = std::move(failure);
+    ReportFailure(e.what());
   }
 }
 

@@ -110,6 +110,9 @@ class TForm2 : public AnalysisForm {
   std::array<ui::SpeedButton*, 12> SortButtons();
   // The payoff memo when the day's payoff file holds the race's line.
   void ShowPayoffs();
+  // The race, payoff file age and error of the payoff failure shown last; empty after a
+  // rebuild without one.
+  std::string ShownPayoffFailure;
 };
 
 // The per-horse window while it exists (open, or closed and not yet freed).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/errors.h"
 #include "base/files.h"
 #include "base/values.h"
 #include "fetch/common/DataPaths.h"
@@ -183,8 +184,13 @@ RunEnd RunOddsFetch(jvlink::JVLink& jv, fetch::StatusView& view, const std::stri
     return RunEnd::kBadArgument;
   }
   std::string race_file = fetch::DayFilePath(argument, "DG");
-  if (!base::FileExists(race_file)) {
-    view.ShowStatus("開催情報がありません");
+  try {
+    if (!base::FileExistsOrThrow(race_file)) {
+      view.ShowStatus("開催情報がありません");
+      return RunEnd::kNoRaceFile;
+    }
+  } catch (const base::FileError& e) {
+    view.ShowStatus(e.what());  // the day folder cannot be looked into: its cause
     return RunEnd::kNoRaceFile;
   }
 

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
 #include "base/dates.h"
 #include "base/errors.h"
 #include "base/files.h"
@@ -35,6 +39,32 @@ TEST(Files, FailuresNameTheFile) {
     EXPECT_NE(std::string(e.what()).find("missing.csv"), std::string::npos);
   }
   EXPECT_THROW(base::WriteFileAtomic(dir / "no/such/dir/x", "a"), base::FileError);
+}
+
+// What cannot be read says why; "not there" is told apart from "cannot look".
+TEST(Files, FailuresTellTheSystemsCause) {
+  testsupport::TempDir dir;
+  base::MakeDirs(dir / "folder.csv");
+  try {
+    base::ReadFileBytes(dir / "folder.csv");
+    FAIL();
+  } catch (const base::FileError& e) {
+    EXPECT_NE(std::string(e.what()).find(std::strerror(EISDIR)), std::string::npos) << e.what();
+  }
+  testsupport::WriteFile(dir / "a.csv", "a");
+  std::filesystem::create_directory_symlink("loop", dir / "loop");
+  EXPECT_TRUE(base::FileExistsOrThrow(dir / "a.csv"));
+  EXPECT_FALSE(base::FileExistsOrThrow(dir / "missing.csv"));
+  EXPECT_FALSE(base::FileExistsOrThrow(dir / "a.csv/b.csv"));  // a file on the way
+  EXPECT_FALSE(base::FileExistsOrThrow(dir / "folder.csv"));
+  for (const std::string& path : {dir / "loop/DG.CSV", dir / std::string(300, 'x')}) {
+    try {
+      base::FileExistsOrThrow(path);
+      ADD_FAILURE() << path;
+    } catch (const base::FileError& e) {
+      EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+    }
+  }
 }
 
 TEST(Files, FileAgeIsPackedDosTime) {

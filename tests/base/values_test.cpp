@@ -95,6 +95,53 @@ TEST(Values, ParseDecimalGivesNothingWhereDecimalValueFails) {
   }
 }
 
+// What the two number readers of the data files give for texts that other readers take
+// as numbers: only decimal digits, one sign and (for decimals) one point are numbers.
+TEST(Values, OnlyDecimalDigitsAreNumbers) {
+  const std::string many_digits(400, '9');
+  struct {
+    std::string text;
+    std::optional<int32_t> integer;
+    std::optional<double> decimal;
+  } cases[] = {
+      {"nan", std::nullopt, std::nullopt},
+      {"NaN", std::nullopt, std::nullopt},
+      {"inf", std::nullopt, std::nullopt},
+      {"-inf", std::nullopt, std::nullopt},
+      {"infinity", std::nullopt, std::nullopt},
+      {"1e3", std::nullopt, std::nullopt},
+      {"1E3", std::nullopt, std::nullopt},
+      {"2.5e-1", std::nullopt, std::nullopt},
+      {"0x1p3", std::nullopt, std::nullopt},
+      {"0x10", std::nullopt, std::nullopt},
+      {"-2147483648", INT32_MIN, -2147483648.0},
+      {"2147483648", std::nullopt, 2147483648.0},
+      {"-2147483649", std::nullopt, -2147483649.0},
+      {".", std::nullopt, std::nullopt},
+      {"5.", std::nullopt, 5.0},
+      {".5", std::nullopt, 0.5},
+      {"-.5", std::nullopt, -0.5},
+      {"+5", 5, 5.0},
+      {"+-5", std::nullopt, std::nullopt},
+      {"-+5", std::nullopt, std::nullopt},
+      {"- 5", std::nullopt, std::nullopt},
+      {"--5", std::nullopt, std::nullopt},
+      {"1.2.3", std::nullopt, std::nullopt},
+      {"1,5", std::nullopt, std::nullopt},
+      {"\t5", std::nullopt, std::nullopt},
+      {"５", std::nullopt, std::nullopt},  // a full-width digit
+      {" 0012.50 ", std::nullopt, 12.5},
+      {many_digits, std::nullopt, std::nullopt},  // beyond a 64-bit float
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.integer, base::ParseInt32(c.text)) << "'" << c.text << "'";
+    EXPECT_EQ(c.decimal, base::ParseDecimal(c.text)) << "'" << c.text << "'";
+    if (!c.decimal) {
+      EXPECT_THROW(base::DecimalValue(c.text), base::ConversionError) << c.text;
+    }
+  }
+}
+
 TEST(FixedRecord, FieldsAreLittleEndianAtTheirOffsets) {
   std::string rec(16, '\0');
   base::PutInt32(rec, 4, 0x01020304);

@@ -2,6 +2,10 @@
 // of the current directory, the race-day list and its default day, the racecourse buttons.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
 #include "tests/support/sjis_assert.h"
 #include "tests/viewer/viewer_window.h"
 #include "viewer/DispCTRLWindow.h"
@@ -223,6 +227,21 @@ TEST_F(TrackButtonsTest, AMissingRaceFileIsToldAtEveryKeystrokeThatLeavesOne) {
   EXPECT_EQ(Texts().size(), 3u);
   EXPECT_EQ(form->Track1.Caption(), " ");
   EXPECT_EQ(State.DayDataFolder, run + "/jv_data/2024062");
+}
+
+// "開催情報ファイルがありません" is for a race file that is not there; a day folder that cannot
+// be looked into (here a link to itself) is told with its own cause.
+TEST_F(TrackButtonsTest, ADayFolderThatCannotBeLookedIntoIsToldItsCause) {
+  base::MakeDirs(run + "/jv_data");
+  std::filesystem::create_directory_symlink("20240601", run + "/jv_data/20240601");
+  Start();
+  EXPECT_EQ(form->ComboBox1.Text(), "2024/06/01");
+  ASSERT_EQ(Texts().size(), 1u);
+  EXPECT_NE(Texts()[0], viewer::kNoRaceFileMessage);
+  EXPECT_NE(Texts()[0].find(run + "/jv_data/20240601/DG240601.CSV"), std::string::npos)
+      << Texts()[0];
+  EXPECT_NE(Texts()[0].find(std::strerror(ELOOP)), std::string::npos) << Texts()[0];
+  EXPECT_EQ(Captions(), (std::vector<std::string>{" ", " ", " "}));
 }
 
 }  // namespace

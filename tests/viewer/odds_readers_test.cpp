@@ -379,7 +379,9 @@ TEST(OddsReaders, EmptySlotTimeStopsTheReading) {
     FAIL() << "no error";
   } catch (const base::ConversionError& e) {
     EXPECT_NE(std::string::npos, std::string(e.what()).find("'' is not a valid time")) << e.what();
-    EXPECT_NE(std::string::npos, std::string(e.what()).find("slot 1 of the race-day set"))
+    EXPECT_NE(std::string::npos,
+              std::string(e.what()).find(
+                  "the time of slot 1: no race-day row of the odds-timing file holds post time"))
         << e.what();
   }
   // Previous-day mode reads the previous-day set only.
@@ -390,6 +392,113 @@ TEST(OddsReaders, EmptySlotTimeStopsTheReading) {
   EXPECT_NO_THROW(viewer::ReadWinPlaceOdds(r, {"JD", {JdLine("05301001", 2)}}, none, kFileDate));
   EXPECT_NO_THROW(
       viewer::ReadWinPlaceOdds(r, OddsLines("JD", base::FileBuffer()), none, kFileDate));
+}
+
+}  // namespace
+
+namespace {
+
+// Reads one win and place line of 2 runners whose second horse's win odds text is `odds`
+// (or, for the quinella reader, one quinella line whose pair 1-2 is `odds`): what fails
+// names the file and line 2 and stores nothing of that line.
+TEST(OddsReaders, OnlyDecimalOddsOfAFloatFromZeroUpAreOddsValues) {
+  const std::vector<std::string> bad = {
+      "nan", "inf", "-inf", "infinity", "1e3", "0x1p3", "-1.5", "1" + std::string(40, '0'), "+-5"};
+  for (const std::string& odds : bad) {
+    RaceOddsRecord r = Race(2);
+    OddsLines jd("JD05242411.CSV",
+                 std::vector<std::string>{JdLine("06011001", 2),
+                                          JdLine("06011101", 2, "1000", "2000", [&](int h) {
+                                            return h == 2 ? odds : std::string("2.5");
+                                          })});
+    try {
+      viewer::ReadWinPlaceOdds(r, jd, kTimes, kFileDate);
+      ADD_FAILURE() << odds << ": no error";
+    } catch (const base::ConversionError& e) {
+      EXPECT_NE(std::string(e.what()).find("'" + odds + "' is not"), std::string::npos) << e.what();
+      EXPECT_NE(std::string(e.what()).find("(JD05242411.CSV line 2)"), std::string::npos)
+          << e.what();
+    }
+    EXPECT_EQ("90000", r.Label(2)) << odds;
+    EXPECT_EQ(0.0f, r.OddsWin(2, 2)) << odds;
+
+    r = Race(2);
+    OddsLines jr("JR05242411.CSV",
+                 std::vector<std::string>{JrLine("06011001", "1", [](int, int) { return "5.0"; }),
+                                          JrLine("06011101", "1", [&](int i, int j) {
+                                            return i == 1 && j == 2 ? odds : std::string("5.0");
+                                          })});
+    EXPECT_THROW(viewer::ReadQuinellaOdds(r, jr, kTimes, kFileDate), base::ConversionError) << odds;
+    EXPECT_EQ(0.0f, r.OddsQuinella(2, 1, 2)) << odds;
+    EXPECT_EQ(0.0f, r.QuinellaShare(2, 1)) << odds;
+  }
+  // What is a number stays one: leading zeros, no digits before the point, a plus sign.
+  RaceOddsRecord r = Race(2);
+  viewer::ReadWinPlaceOdds(
+      r,
+      {"JD",
+       {JdLine("06011001", 2, "1000", "2000", [](int h) { return h == 1 ? "0002.5" : "+.5"; })}},
+      kTimes, kFileDate);
+  EXPECT_EQ(2.5f, r.OddsWin(1, 1));
+  EXPECT_EQ(0.5f, r.OddsWin(1, 2));
+}
+
+// The previous-day set's count of slots on the day before is read from the odds-timing
+// file: beyond 0-6 it counts as its nearer end, and taking six slots keeps it defined.
+TEST(SnapshotSelection, APreviousDayCountBeyondTheSlotsCountsAsItsNearerEnd) {
+  const std::vector<std::string> lines = {"05311000", "05311730", "05311830",
+                                          "06011031", "06011131", "06011231",
+                                          "06011331", "06011701", "06011801"};
+  SnapshotTimes sets = kTimes;
+  auto labels = [&](const std::string& count) {
+    sets.previous_day[0] = count;
+    return LabelsFor(lines, sets);
+  };
+  EXPECT_EQ(labels("0"), labels("-2147483648"));
+  EXPECT_EQ(labels("0"), labels("-1"));
+  EXPECT_EQ(labels("6"), labels("2147483647"));
+  EXPECT_EQ(labels("6"), labels("7"));
+  EXPECT_NE(labels("0"), labels("6"));
+  EXPECT_EQ("11730", labels("2147483647")[0]);
+  EXPECT_EQ("21701", labels("-2147483648")[0]);
+}
+
+// A text of the odds-timing file that is no time or number names the timing file's row,
+// or says that no row holds the post time; the odds file is not to blame.
+TEST(SnapshotSelection, TimingErrorsNameTheOddsTimingFile) {
+  auto error = [](const std::string& previous_day_row, const std::vector<std::string>& jd) {
+    const SnapshotTimes times = viewer::MatchSnapshotTimes(
+        {"0,15:40,10:00,11:00,12:00,13:00,14:00,15:00", previous_day_row}, "15:40",
+        "gt_data/t.csv");
+    RaceOddsRecord r = Race(2);
+    try {
+      viewer::ReadWinPlaceOdds(r, OddsLines("JD05242411.CSV", jd), times, kFileDate);
+    } catch (const base::ConversionError& e) {
+      return std::string(e.what());
+    }
+    return std::string("no error");
+  };
+  EXPECT_EQ(
+      "'x' is not a valid integer value: the number of previous-day slots (column 0) of the "
+      "previous-day row (gt_data/t.csv line 2)",
+      error("x,15:40,17:00,18:00,10:30,11:30,12:30,13:30", {JdLine("05311000", 2)}));
+  EXPECT_EQ(
+      "'1x:00' is not a valid time: the time of slot 2 of the previous-day row "
+      "(gt_data/t.csv line 2)",
+      error("2,15:40,17:00,1x:00,10:30,11:30,12:30,13:30",
+            {JdLine("05311000", 2), JdLine("05311730", 2), JdLine("05311830", 2)}));
+  const SnapshotTimes none = viewer::MatchSnapshotTimes({}, "15:40", "gt_data/t.csv");
+  RaceOddsRecord r = Race(2);
+  try {
+    viewer::ReadWinPlaceOdds(r, OddsLines("JD05242411.CSV", {JdLine("06011001", 2)}), none,
+                             kFileDate);
+    FAIL() << "no error";
+  } catch (const base::ConversionError& e) {
+    EXPECT_STREQ(
+        "'' is not a valid time: the time of slot 1: no race-day row of gt_data/t.csv holds post "
+        "time 15:40",
+        e.what());
+  }
 }
 
 }  // namespace

@@ -212,3 +212,57 @@ TEST_F(RaceChoiceTest, UnchangedRecordIsNotWrittenAgain) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string ErrorOf(const viewer::RaceChoice& choice) {
+  RaceOddsRecord current;
+  try {
+    viewer::LoadChosenRace(choice, current);
+  } catch (const base::Error& e) {
+    return e.what();
+  }
+  return "no error";
+}
+
+// An odds text "nan" is no number: the race choice ends with the conversion error naming
+// the odds file and line, and the record file is not written.
+TEST_F(RaceChoiceTest, AnOddsTextThatIsNoNumberStoresNothing) {
+  const std::string stored = base::ReadFileBytes(record_file);
+  const std::string head = "2024060105020411,4,";
+  testsupport::WriteFile(jd,
+                         Lines({head + "06011001,3,100,200,2.5,1.1,1.3,3.5,1.2,1.4,9.9,2.0,3.0",
+                                head + "06011101,3,300,400,2.4,1.1,1.3,nan,1.2,1.4,9.8,2.0,3.0"}));
+  EXPECT_EQ("'nan' is not a valid floating point value (" + jd + " line 2)", ErrorOf(choice));
+  EXPECT_EQ(stored, base::ReadFileBytes(record_file));
+}
+
+// An empty odds-timing file leaves the sets without rows: the error names that file, not
+// the odds file that was being read.
+TEST_F(RaceChoiceTest, AnEmptyOddsTimingFileIsNamed) {
+  testsupport::WriteFile(choice.timing_file_path, "");
+  const std::string error = ErrorOf(choice);
+  EXPECT_NE(error.find("no race-day row of " + choice.timing_file_path + " holds post time 15:40"),
+            std::string::npos)
+      << error;
+  EXPECT_EQ(error.find("JD05242411"), std::string::npos) << error;
+}
+
+// A post time that is no time of day comes from the race file: the error names its line.
+TEST_F(RaceChoiceTest, APostTimeThatIsNoTimeNamesItsRaceLine) {
+  for (const std::string post : {"ab:cd", "99:99"}) {
+    const std::string race_file = choice.day_data_folder + "/DG240601.CSV";
+    testsupport::WriteFile(
+        race_file,
+        Lines({"2024060105020401,2024,06,01,東京,1,x,y,z,芝　左,1200,3,10:00,7,1,1,9,t",
+               "2024060105020411,2024,06,01,東京,11,第91回,東京優駿,３歳,芝　左,2400,3," + post +
+                   ",7,1,1,9,t"}));
+    viewer::RaceOddsRecord buffer;
+    viewer::RefreshRaceHeaders(base::ReadLines(race_file), 99, choice.day_work_folder, buffer);
+    EXPECT_EQ("'" + post + "' is not a valid time: the post time of race 2024060105020411 (" +
+                  race_file + " line 2)",
+              ErrorOf(choice));
+  }
+}
+
+}  // namespace

@@ -6,6 +6,7 @@
 #include <QAccessibleInterface>
 #include <QAccessibleTableInterface>
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <numeric>
 
@@ -425,6 +426,39 @@ TEST_F(HorseWindowTest, AFailedFileOperationIsToldOnceAndTheWindowStaysUsable) {
   EXPECT_SJIS_EQ("【この欄の表示内容】", w.Memo1.Lines().at(1));
   w.SpeedButton1.Click();
   EXPECT_EQ(w.SpeedButton1.FontColor(), ui::kRed);
+}
+
+// A damaged payoff line is told with its file and line once; the odds-time choices after it
+// rebuild the window without telling it again, until the file changes.
+TEST_F(HorseWindowTest, APayoffFailureIsToldOnceWithItsLine) {
+  std::vector<std::string> f(80, "1");
+  f[0] = viewertest::kTokyo11;
+  f[10] = "nan";
+  std::string line;
+  for (const std::string& field : f) line += (line.empty() ? "" : ",") + field;
+  const std::string payoffs = Day() + "/DH240601.CSV";
+  testsupport::WriteFile(payoffs, viewertest::Lines({"2024060105020401,x", line}));
+  viewer::TForm2& w = OpenHorseWindow();
+  ui::ProcessMessages();
+  ASSERT_EQ(Texts().size(), 1u) << testsupport::Readable(Texts());
+  EXPECT_EQ(Texts()[0], "'nan' is not a valid floating point value (" + payoffs + " line 2)");
+
+  for (int t : {2, 3, 1}) {
+    viewer::CheckTime1Button(t);
+    ui::ProcessMessages();
+  }
+  const std::string second_time = w.Edit3.Text();
+  viewer::CheckTime2Button(4);
+  ui::ProcessMessages();
+  EXPECT_EQ(Texts().size(), 1u) << testsupport::Readable(Texts());
+  EXPECT_NE(w.Edit3.Text(), second_time);  // the rebuilds went on
+
+  // A new state of the file (a fetch wrote it again, still damaged) is told once more.
+  std::filesystem::last_write_time(
+      payoffs, std::filesystem::last_write_time(payoffs) - std::chrono::hours(1));
+  viewer::CheckTime1Button(2);
+  ui::ProcessMessages();
+  EXPECT_EQ(Texts().size(), 2u) << testsupport::Readable(Texts());
 }
 
 TEST_F(HorseWindowTest, TheTableIsReadableThroughTheAccessibleInterface) {

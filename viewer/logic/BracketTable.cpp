@@ -88,14 +88,16 @@ base::TextGrid BuildBracketTable(const RaceOddsRecord& r, int t1, int t2) {
     float share = 0;
     for (int32_t horse : horses) share += r.QuinellaShare(t2, horse);
     grid.SetCell(1, b, IntText(favourite, 2));
-    grid.SetCell(2, b, FixedText(odds.at(favourite - 1), 6, 1));
-    grid.SetCell(4, b, FixedText(share, 6, 2));
+    grid.SetCell(2, b, NumberCellText(odds.at(favourite - 1), 6, 1));
+    grid.SetCell(4, b, NumberCellText(share, 6, 2));
   }
 
   for (int32_t b = 1; b <= m; ++b)
-    grid.SetCell(6, b, FixedText(r.BracketQuinellaShare(t2, b), 6, 2));
+    grid.SetCell(6, b, NumberCellText(r.BracketQuinellaShare(t2, b), 6, 2));
   if (1 <= n && n <= 8) {
-    for (int32_t b = 1; b <= n; ++b) grid.SetCell(6, b, FixedText(r.QuinellaShare(t2, b), 6, 2));
+    for (int32_t b = 1; b <= n; ++b) {
+      grid.SetCell(6, b, NumberCellText(r.QuinellaShare(t2, b), 6, 2));
+    }
   }
 
   WriteTextRanks(grid, m, 2, 0, [](const std::string& other, const std::string& own) {
@@ -139,6 +141,7 @@ BracketCharts FillBracketCharts(const base::TextGrid& grid, const RaceOddsRecord
       c.Chart2[b - 1].push_back(
           {r.BracketQuinellaShare(s, b), std::to_string(s), BracketColours(b), false});
     }
+    ClearNonNumbers(c.Chart2[b - 1]);
   }
   return c;
 }

@@ -46,7 +46,8 @@ std::string SameBracketText(float odds);
 // t2 (second): cleared, the bracket column and header, bracket numbers, the bracket-pair
 // matrix, columns 1, 2 and 4 bracket by bracket, column 6, then the ranks of columns 0, 3 and
 // 5 on the shown texts compared byte by byte. A snapshot index outside 1-6 throws the
-// list-index error.
+// list-index error, a value that is not a finite number the conversion error
+// (NumberCellText).
 base::TextGrid BuildBracketTable(const RaceOddsRecord& record, int t1, int t2);
 
 // The sort of a rebuild or a sort button: the rows by the state's key, the matrix columns
@@ -64,8 +65,8 @@ struct BracketCharts {
   // bracket (Series4, two).
   ui::SeriesPoints Series1, Series2, Series3, Series4;
   // Chart2: Series5 to Series12, the bracket-quinella share of bracket 1 to 8 over the
-  // snapshots with a slot and win votes, in the bracket's colour; brackets beyond the rows
-  // are empty.
+  // snapshots with a slot and win votes, in the bracket's colour (a share that is not a
+  // finite number an empty point); brackets beyond the rows are empty.
   std::array<ui::SeriesPoints, 8> Chart2;
 };
 // The charts from the table's texts in its current order (labelled with column 8) and from

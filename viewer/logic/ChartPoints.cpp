@@ -1,5 +1,7 @@
 #include "viewer/logic/ChartPoints.h"
 
+#include <cmath>
+
 #include "base/values.h"
 
 namespace viewer {
@@ -21,6 +23,15 @@ ui::SeriesPoints PairOddsPoints(const base::TextGrid& grid, int32_t count, int l
                    base::DecimalValue);
   points.insert(points.end(), odds.begin(), odds.end());
   return points;
+}
+
+void ClearNonNumbers(ui::SeriesPoints& points) {
+  for (ui::ChartPoint& p : points) {
+    if (!std::isfinite(p.value)) {
+      p.value = 0;
+      p.empty = true;
+    }
+  }
 }
 
 }  // namespace viewer

@@ -24,4 +24,8 @@ ui::SeriesPoints ColumnPoints(const base::TextGrid& grid, int32_t first_row, int
 ui::SeriesPoints PairOddsPoints(const base::TextGrid& grid, int32_t count, int leading,
                                 int first_matrix_column, int label_column, ui::Color color);
 
+// Series filled from the record itself: a point whose value is not a finite number (only a
+// damaged record holds one) becomes an empty point in its place, keeping its label.
+void ClearNonNumbers(ui::SeriesPoints& points);
+
 }  // namespace viewer

@@ -9,10 +9,19 @@ namespace viewer {
 
 namespace {
 
+// Two decimal digits, nothing else: a blank or a sign makes a post time that is not "hh:mm".
+std::optional<int32_t> TwoDigits(std::string_view t) {
+  if (t.size() != 2 || !std::isdigit(static_cast<unsigned char>(t[0])) ||
+      !std::isdigit(static_cast<unsigned char>(t[1]))) {
+    return std::nullopt;
+  }
+  return (t[0] - '0') * 10 + (t[1] - '0');
+}
+
 std::optional<int32_t> SecondsOfDay(std::string_view t) {
-  const auto h = base::ParseInt32(base::Chars(t, 1, 2));
-  const auto m = base::ParseInt32(base::Chars(t, 4, 5));
-  const auto s = base::ParseInt32(base::Chars(t, 7, 8));
+  const auto h = TwoDigits(base::Chars(t, 1, 2));
+  const auto m = TwoDigits(base::Chars(t, 4, 5));
+  const auto s = TwoDigits(base::Chars(t, 7, 8));
   if (!h || !m || !s) return std::nullopt;
   return *h * 3600 + *m * 60 + *s;
 }

@@ -39,7 +39,8 @@ std::string DateTimeText(const base::DateTime& t);
 std::string TimeText(const base::DateTime& t);
 
 // Seconds of a minus seconds of b, each text read as characters 1-2, 4-5 and 7-8 for hours,
-// minutes and seconds; no wrap at midnight. Nothing when a text does not have those numbers.
+// minutes and seconds; no wrap at midnight. Nothing when a text does not have two decimal
+// digits in each of those places (a blank or a sign is no digit).
 std::optional<int32_t> SecondsBetween(std::string_view a, std::string_view b);
 
 // The countdown's decision at a table rebuild, after the timer has been stopped: for the race

@@ -49,6 +49,12 @@ int32_t HundredthsValue(std::string_view text) {
   if (text == kScratchedText) return 0;
   std::string digits(text);
   if (auto dot = digits.find('.'); dot != std::string::npos) digits.erase(dot, 1);
+  if (auto v = base::ParseInt32(digits)) return *v;
+  // More hundredths than 32 bits hold (a change of over 21 million points, which only a
+  // damaged record gives): the bar stands at the nearer end, far off the axis either way.
+  if (digits.find('.') == std::string::npos) {
+    if (auto v = base::ParseDecimal(digits)) return *v < 0 ? INT32_MIN : INT32_MAX;
+  }
   return base::IntegerValue(digits);
 }
 
@@ -88,6 +94,7 @@ HorseCharts RebuildHorseCharts(const base::TextGrid& grid, const RaceOddsRecord&
   for (int32_t i = 1; i <= n; ++i) {
     c.Chart3[i - 1] = OverSnapshots(r, BracketColours(BracketOfHorse(n, i)),
                                     [&](int k) { return static_cast<double>(r.OddsWin(k, i)); });
+    ClearNonNumbers(c.Chart3[i - 1]);
   }
 
   c.Series27 = OverSnapshots(r, {121, 121, 255},

@@ -29,7 +29,7 @@ struct HorseCharts {
 // that is not a number throws base::ConversionError).
 double ChartValue(std::string_view text);
 // The same in hundredths: the first "." removed, the rest read as an integer (" -0.05" gives
-// -5, "  2.34" 234).
+// -5, "  2.34" 234); digits beyond 32 bits give the nearer end of the 32-bit range.
 int32_t HundredthsValue(std::string_view text);
 
 // The score of values[r] among all values: with D = 1 + the number of values strictly
@@ -43,8 +43,9 @@ bool SnapshotFilled(const RaceOddsRecord& record, int k);
 // Every series of the four charts, each refilled from nothing: Chart1 and Chart2 one point
 // per table row 1 to n in the table's order, labelled with the row's horse number text
 // (column 1); Chart3 for horses 1 to n in number order, each point in the horse's bracket
-// colour, labelled "1" to "6" by snapshot; Chart4 one point per filled snapshot. A ratio of
-// Chart4 for a snapshot without win votes is 0. n is RunnerCount taken into 0-18.
+// colour, labelled "1" to "6" by snapshot (an odds value that is not a finite number an
+// empty point); Chart4 one point per filled snapshot. A ratio of Chart4 for a snapshot
+// without win votes is 0. n is RunnerCount taken into 0-18.
 HorseCharts RebuildHorseCharts(const base::TextGrid& grid, const RaceOddsRecord& record);
 
 }  // namespace viewer

@@ -1,7 +1,9 @@
 #include "viewer/logic/HorseTable.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "base/errors.h"
 #include "base/values.h"
 #include "viewer/logic/Brackets.h"
 #include "viewer/logic/CellNumbers.h"
@@ -80,10 +82,20 @@ std::vector<int32_t> RankDescending(const std::vector<float>& values, int32_t co
   return ranks;
 }
 
+std::string NumberCellText(double value, int width, int decimals) {
+  std::string text = FixedText(value, width, decimals);
+  if (!std::isfinite(value)) {
+    throw base::ConversionError("'" + text +
+                                "' is not a valid floating point value: the race record gives "
+                                "a value that is not a number");
+  }
+  return text;
+}
+
 void WriteFloatColumn(base::TextGrid& grid, const std::vector<float>& values, int32_t count,
                       int column, int width, int decimals) {
   for (int32_t row = 1; row <= count; ++row) {
-    grid.SetCell(column, row, FixedText(values.at(row - 1), width, decimals));
+    grid.SetCell(column, row, NumberCellText(values.at(row - 1), width, decimals));
   }
 }
 
@@ -99,7 +111,7 @@ void WriteDifferenceColumn(base::TextGrid& grid, int32_t count, int a, int b, in
   for (int32_t row = 1; row <= count; ++row) {
     const double difference =
         base::DecimalValue(grid.Cell(b, row)) - base::DecimalValue(grid.Cell(a, row));
-    grid.SetCell(target, row, FixedText(difference, 6, 2));
+    grid.SetCell(target, row, NumberCellText(difference, 6, 2));
   }
 }
 

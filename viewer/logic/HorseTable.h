@@ -53,7 +53,13 @@ std::vector<float> VoteShare(const std::vector<float>& odds, int32_t count);
 // (5, 7, 7, 1 give 3, 1, 1, 4).
 std::vector<int32_t> RankDescending(const std::vector<float>& values, int32_t count);
 
-// Rows 1 to count of the column: FixedText(value, width, decimals) of entry row - 1.
+// The text of a number cell, FixedText(value, width, decimals), of a value that is a finite
+// number. Any other value (only a damaged race record gives one) cannot be read back by
+// the differences, sorts and charts: it throws base::ConversionError, so the rebuild fails
+// before anything is shown.
+std::string NumberCellText(double value, int width, int decimals);
+
+// Rows 1 to count of the column: NumberCellText(value, width, decimals) of entry row - 1.
 void WriteFloatColumn(base::TextGrid& grid, const std::vector<float>& values, int32_t count,
                       int column, int width, int decimals);
 // The same for integers "%Wd", except that 0 is written " ".
@@ -73,7 +79,8 @@ void ClearHorseTable(base::TextGrid& grid);
 // ranks, the two differences, the win, place and quinella changes, finishing orders, names,
 // jockeys (with "トリケシ" and "     0" for win odds 0), affiliations and trainers. n is
 // RunnerCount taken into 0-18; with n = 0 only the header row is written. A snapshot index
-// outside 1-6 throws the list-index error.
+// outside 1-6 throws the list-index error, a value that is not a finite number the
+// conversion error (NumberCellText).
 base::TextGrid BuildHorseTable(const RaceOddsRecord& record, int t1, int t2);
 
 // Rows 1 to count whose win odds (column 7) read as more than 10000: columns 4, 5, 7, 8, 9

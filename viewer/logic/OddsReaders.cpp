@@ -1,6 +1,7 @@
 #include "viewer/logic/OddsReaders.h"
 
 #include <array>
+#include <limits>
 
 #include "base/csv.h"
 #include "base/errors.h"
@@ -17,6 +18,10 @@ constexpr int kBracketTable[] = {0, 4, 11, 17, 22, 26, 29, 31, 32};
 constexpr int kHorseTable[] = {0,   3,   19,  34,  48,  61,  73,  84,  94,
                                103, 111, 118, 124, 129, 133, 136, 138, 139};
 
+// Pair odds by bracket or horse number, 1-based.
+using PairOdds = std::array<std::array<float, 19>, 19>;
+using Shares = std::array<float, 19>;
+
 // The columns of one stored line, each read through `Column`, which names a missing one.
 class StoredLine {
  public:
@@ -32,9 +37,18 @@ class StoredLine {
   int32_t Integer(int c) const {
     return AtLine(file_.file(), line_, [&] { return base::IntegerValue(Column(c)); });
   }
-  float Decimal(std::string_view text) const {
-    return AtLine(file_.file(), line_,
-                  [&] { return static_cast<float>(base::DecimalValue(text)); });
+  // An odds text as the record's 32-bit float. Odds texts are digits and a point: a
+  // negative number, or one beyond a float, is no odds value (its vote shares would not
+  // be numbers).
+  float Odds(std::string_view text) const {
+    return AtLine(file_.file(), line_, [&] {
+      const double v = base::DecimalValue(text);
+      if (v < 0 || v > std::numeric_limits<float>::max()) {
+        throw base::ConversionError("'" + std::string(text) +
+                                    "' is not an odds value (a number from 0 to 3.4e38)");
+      }
+      return static_cast<float>(v);
+    });
   }
 
  private:
@@ -42,10 +56,6 @@ class StoredLine {
   std::size_t line_;
   std::vector<std::string> fields_;
 };
-
-// Pair odds by bracket or horse number, 1-based.
-using PairOdds = std::array<std::array<float, 19>, 19>;
-using Shares = std::array<float, 19>;
 
 // The shares of brackets or horses 1 to m from the pair odds, in 32-bit floats: pairs
 // i <= j (same_pair) or i < j, i ascending and then j; a pair of odds 0 counts nowhere.
@@ -74,11 +84,11 @@ Shares PairShares(const PairOdds& odds, int m, bool same_pair) {
 
 float WinPlaceValue(const StoredLine& line, int column) {
   const std::string& text = line.Column(column);
-  return text == "0" ? 10001.0f : line.Decimal(text);
+  return text == "0" ? 10001.0f : line.Odds(text);
 }
 
 float PairValue(const StoredLine& line, std::string_view text) {
-  return line.Decimal(text == "0" ? std::string_view("9999") : text);
+  return line.Odds(text == "0" ? std::string_view("9999") : text);
 }
 
 }  // namespace

@@ -55,9 +55,11 @@ std::string BracketOddsPrefix(int32_t runner_count);
 // as 9999, a pair that cannot occur (8 runners or fewer: same bracket, bracket above n) as
 // 9999. The pair readers also store the shares of brackets 1-min(n,8) and horses 1-n.
 // A line without column 2, a stored line without a column the reader reads, a text that is
-// not a number, or a slot time that is empty or not a time throws (base::Error for a
-// missing column, base::ConversionError otherwise); the snapshots stored before the failing
-// line keep their values, the failing line stores nothing.
+// not a number (base::DecimalValue), an odds value below 0 or beyond a 32-bit float, or a
+// slot time that is empty or not a time throws (base::Error for a missing column,
+// base::ConversionError otherwise, naming the odds file and line, or the odds-timing file's
+// row for a slot time); the snapshots stored before the failing line keep their values, the
+// failing line stores nothing. So every value stored is a finite number.
 void ReadWinPlaceOdds(RaceOddsRecord& record, const OddsLines& jd, const SnapshotTimes& times,
                       std::string_view file_date);
 // `lines`: the file of BracketOddsPrefix(RunnerCount).

@@ -2,7 +2,7 @@
 
 #include "base/values.h"
 #include "viewer/logic/Brackets.h"
-#include "viewer/logic/CellNumbers.h"
+#include "viewer/logic/HorseTable.h"
 #include "viewer/logic/ListSort.h"
 
 namespace viewer {
@@ -16,11 +16,11 @@ int32_t NumberHeader(std::string_view header) { return base::ParseInt32(header).
 const PairTableLayout kQuinellaLayout = {5, 6, NumberHeader};
 const PairTableLayout kBracketLayout = {8, 9, BracketDigitValue};
 
-std::string PairOddsText(float odds) { return FixedText(odds, 7, 1); }
+std::string PairOddsText(float odds) { return NumberCellText(odds, 7, 1); }
 
 std::string PairChangeText(float q2, float q1) {
   if (q2 <= 0 || q1 <= 0) return "  0.00%";
-  return FixedText(80.0 / q2 - 80.0 / q1, 6, 2) + "%";
+  return NumberCellText(80.0 / q2 - 80.0 / q1, 6, 2) + "%";
 }
 
 int CompareRowsAscending(const std::vector<std::string>& row1, const std::vector<std::string>& row2,

@@ -7,6 +7,7 @@
 #include "base/csv.h"
 #include "base/errors.h"
 #include "base/values.h"
+#include "viewer/logic/Fields.h"
 
 namespace viewer {
 
@@ -66,15 +67,23 @@ std::string YenText(double amount) {
 }
 
 std::optional<std::vector<std::string>> PayoffMemoLines(const std::vector<std::string>& lines,
-                                                        std::string_view race_key) {
+                                                        std::string_view race_key,
+                                                        std::string_view payoff_file) {
   std::optional<std::vector<std::string>> memo;
-  for (const std::string& line : lines) {
-    const std::vector<std::string> key = base::SplitCsvLine(line, 1);
+  for (std::size_t n = 0; n < lines.size(); ++n) {
+    const std::vector<std::string> key = base::SplitCsvLine(lines[n], 1);
     if (key.empty() || base::Chars(key[0], 1, 16) != race_key) continue;
-    const std::vector<std::string> fields = base::SplitCsvLine(line);
-    if (fields.size() < kFieldsNeeded) throw base::IndexOutOfBounds(fields.size());
-    memo.emplace();
-    for (const BetLine& bet : kBetLines) memo->push_back(PayoffLine(bet, fields));
+    const std::vector<std::string> fields = base::SplitCsvLine(lines[n]);
+    if (fields.size() < kFieldsNeeded) {
+      throw base::Error("The payoff line has " + std::to_string(fields.size()) +
+                        " fields; it needs " + std::to_string(kFieldsNeeded) +
+                        LinePlace(payoff_file, n));
+    }
+    std::vector<std::string> shown;
+    AtLine(payoff_file, n, [&] {
+      for (const BetLine& bet : kBetLines) shown.push_back(PayoffLine(bet, fields));
+    });
+    memo = std::move(shown);
   }
   return memo;
 }

@@ -21,9 +21,10 @@ std::string YenText(double amount);
 // for place, one blank otherwise). An entry whose combination is the bet type's empty text
 // ("  ", " - ", "  -  ", "  -  -  ") is skipped; a place "00" or a bracket-quinella "0-0"
 // adds one blank instead. Nothing when no line matches. An amount that is not a number
-// throws base::ConversionError; a matching line without all its columns throws the
-// list-index error.
-std::optional<std::vector<std::string>> PayoffMemoLines(const std::vector<std::string>& lines,
-                                                        std::string_view race_key);
+// throws base::ConversionError, a matching line without all its columns base::Error; both
+// name payoff_file and the line.
+std::optional<std::vector<std::string>> PayoffMemoLines(
+    const std::vector<std::string>& lines, std::string_view race_key,
+    std::string_view payoff_file = "the payoff file");
 
 }  // namespace viewer

@@ -16,6 +16,22 @@ std::string ChosenRaceKey(std::string_view file_date, std::string_view track_cod
          RaceNumberText(race);
 }
 
+namespace {
+
+// The post time as the odds-timing rows are matched with it: one that is no time of day
+// fails naming the race line it came from (the racecourse choice wrote it unchanged).
+void CheckPostTime(const RaceChoice& c, const RaceOddsRecord& race) {
+  try {
+    TimeOfDaySeconds(race.PostTime());
+  } catch (const base::ConversionError& e) {
+    const std::string race_file = c.day_data_folder + "/DG" + c.file_date + ".CSV";
+    throw base::ConversionError(std::string(e.what()) + ": the post time of race " +
+                                race.RaceKey() + RaceLinePlace(race_file, race.RaceKey()));
+  }
+}
+
+}  // namespace
+
 void LoadChosenRace(const RaceChoice& c, RaceOddsRecord& current) {
   const std::string key = ChosenRaceKey(c.file_date, c.track_code, c.meeting_day, c.race);
   const std::string record_path = RaceRecordPath(c.day_work_folder, key);
@@ -31,8 +47,9 @@ void LoadChosenRace(const RaceChoice& c, RaceOddsRecord& current) {
     throw base::FileError("The odds-timing file \"" + c.timing_file_path +
                           "\" does not exist. Choose another one in 設定・ヘルプ.");
   }
-  SnapshotTimes times = MatchSnapshotTimes(base::ReadLines(c.timing_file_path), current.PostTime(),
-                                           c.timing_file_path);
+  const std::vector<std::string> timing_lines = base::ReadLines(c.timing_file_path);
+  if (!timing_lines.empty()) CheckPostTime(c, current);
+  SnapshotTimes times = MatchSnapshotTimes(timing_lines, current.PostTime(), c.timing_file_path);
 
   const std::string race_key = current.RaceKey();
   const std::string folder = c.day_data_folder;

@@ -31,7 +31,9 @@ struct RaceChoice {
 // error (a missing file, a record file shorter than a
 // record, a malformed line) stops there: the record file is not written, `current` holds
 // what was filled before (unchanged when the record file could not be read). A missing
-// odds-timing file (or a folder of that name) throws base::FileError naming it.
+// odds-timing file (or a folder of that name) throws base::FileError naming it; a post time
+// that is not a time (read when the odds-timing file has lines) base::ConversionError naming
+// the race's line of the day's race file.
 void LoadChosenRace(const RaceChoice& choice, RaceOddsRecord& current);
 
 }  // namespace viewer

@@ -80,6 +80,18 @@ void RefreshRaceHeaders(const std::vector<std::string>& race_lines, int32_t race
   }
 }
 
+std::string RaceLinePlace(const std::string& race_file, std::string_view race_key) {
+  try {
+    const std::vector<std::string> lines = base::ReadLines(race_file);
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+      const std::vector<std::string> key = base::SplitCsvLine(lines[n], 1);
+      if (!key.empty() && key[0] == race_key) return LinePlace(race_file, n);
+    }
+  } catch (const base::Error&) {
+  }
+  return " (" + race_file + ")";
+}
+
 std::string RaceNumberText(int race) {
   char text[16];
   std::snprintf(text, sizeof text, "%.2d", race);

@@ -38,6 +38,11 @@ void RefreshRaceHeaders(const std::vector<std::string>& race_lines, int32_t race
                         const std::string& day_work_folder, RaceOddsRecord& current,
                         std::string_view race_file = "the race file");
 
+// Where a race's header came from, for the errors of its fields: " (race file line n)" of
+// the first line of the race file whose field 0 is the key, " (race file)" when the file
+// cannot be read or has no such line.
+std::string RaceLinePlace(const std::string& race_file, std::string_view race_key);
+
 // A race number with two digits ("%.2d"): 1 gives "01".
 std::string RaceNumberText(int race);
 

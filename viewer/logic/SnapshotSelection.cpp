@@ -56,6 +56,40 @@ Moment AnnouncementMoment(std::string_view a, int year) {
   return {*month, *day, *hour * 3600 + *minute * 60};
 }
 
+// Where a set of the odds-timing file comes from, for the errors of its texts: " of the
+// race-day row (file line n)", or ": no race-day row of file holds post time hh:mm".
+std::string SetPlace(const SnapshotTimes& times, bool race_day) {
+  const std::optional<std::size_t>& line = race_day ? times.race_day_line : times.previous_day_line;
+  const std::string set = race_day ? "race-day" : "previous-day";
+  if (line) return " of the " + set + " row" + LinePlace(times.timing_file, *line);
+  return ": no " + set + " row of " + times.timing_file + " holds post time " + times.post_time;
+}
+
+// The number of slots on the day before: entry 0 of the previous-day set, 2 when it is
+// empty. The readers fill six slots at most, so a number outside 0-6 counts as its nearer
+// end; the count then stays defined however often a slot is taken.
+int PreviousDaySlots(const SnapshotTimes& times) {
+  const std::string& entry0 = times.previous_day[0];
+  if (entry0.empty()) return 2;
+  try {
+    return std::clamp(base::IntegerValue(entry0), 0, RaceOddsRecord::kSnapshots);
+  } catch (const base::ConversionError& e) {
+    throw base::ConversionError(std::string(e.what()) +
+                                ": the number of previous-day slots (column 0)" +
+                                SetPlace(times, false));
+  }
+}
+
+// Seconds of the time of `slot` in a set; a text that is no time names the set's row.
+int SlotSeconds(const SnapshotTimes& times, bool race_day, int slot) {
+  try {
+    return TimeOfDaySeconds((race_day ? times.race_day : times.previous_day)[slot]);
+  } catch (const base::ConversionError& e) {
+    throw base::ConversionError(std::string(e.what()) + ": the time of slot " +
+                                std::to_string(slot) + SetPlace(times, race_day));
+  }
+}
+
 }  // namespace
 
 void SelectSnapshotLines(const OddsLines& file, const SnapshotTimes& times,
@@ -97,43 +131,29 @@ void SelectSnapshotLines(const OddsLines& file, const SnapshotTimes& times,
     std::string_view day = base::Chars(a, 1, 4);
     std::string_view hhmm = base::Chars(a, 5, 8);
     if (day == mmdd2 || day == mmdd3 || day == mmdd4) continue;
-    bool take = AtLine(file.file(), n, [&] {
-      if (counted == 0) {
-        const std::string& entry0 = times.previous_day[0];
-        previous_day_slots = entry0.empty() ? 2 : base::IntegerValue(entry0);
-        if (day == mmdd0 || (day == mmdd1 && base::IntegerValue(hhmm) > 1200)) {
-          race_day_mode = true;
-          prefix = '2';
-          previous_day_slots = 0;
-        }
-      }
-      ++counted;
-      const base::Date* slot_day = &d0;
-      const std::string* slot_text;
-      if (race_day_mode) {
-        slot_text = &times.race_day[slot];
-      } else if (previous_day_slots > 0) {
-        slot_day = &d1;
-        slot_text = &times.previous_day[slot];
-      } else {
-        slot_text = &times.previous_day[slot];
+    if (counted == 0) {
+      previous_day_slots = PreviousDaySlots(times);
+      auto hour_and_minute = [&] { return base::IntegerValue(hhmm); };
+      if (day == mmdd0 || (day == mmdd1 && AtLine(file.file(), n, hour_and_minute) > 1200)) {
+        race_day_mode = true;
         prefix = '2';
+        previous_day_slots = 0;
       }
-      // The slot's time stays the same until the slot is filled: read it once.
-      if (timed_slot != slot) {
-        int slot_seconds;
-        try {
-          slot_seconds = TimeOfDaySeconds(*slot_text);
-        } catch (const base::ConversionError& e) {
-          throw base::ConversionError(
-              std::string(e.what()) + ": the time of slot " + std::to_string(slot) + " of the " +
-              (race_day_mode ? "race-day" : "previous-day") + " set of the odds-timing file");
-        }
-        slot_time = {slot_day->month, slot_day->day, slot_seconds};
-        timed_slot = slot;
-      }
-      return AnnouncementMoment(a, d0.year) > slot_time;
-    });
+    }
+    ++counted;
+    const base::Date* slot_day = &d0;
+    if (!race_day_mode && previous_day_slots > 0) {
+      slot_day = &d1;
+    } else if (!race_day_mode) {
+      prefix = '2';
+    }
+    // The slot's time stays the same until the slot is filled: read it once.
+    if (timed_slot != slot) {
+      slot_time = {slot_day->month, slot_day->day, SlotSeconds(times, race_day_mode, slot)};
+      timed_slot = slot;
+    }
+    const bool take =
+        AtLine(file.file(), n, [&] { return AnnouncementMoment(a, d0.year) > slot_time; });
     if (take) {
       store(slot, n, prefix, hhmm);
       --previous_day_slots;

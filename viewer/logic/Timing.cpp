@@ -44,6 +44,8 @@ int TimeOfDaySeconds(std::string_view text) {
 SnapshotTimes MatchSnapshotTimes(const std::vector<std::string>& lines, std::string_view post_time,
                                  std::string_view timing_file) {
   SnapshotTimes times;
+  times.timing_file = timing_file;
+  times.post_time = post_time;
   std::optional<int> post;
   for (std::size_t n = 0; n < lines.size(); ++n) {
     std::vector<std::string> f = base::SplitCsvLine(lines[n]);
@@ -58,7 +60,9 @@ SnapshotTimes MatchSnapshotTimes(const std::vector<std::string>& lines, std::str
       throw base::Error("The odds-timing line has " + std::to_string(f.size()) +
                         " fields; a row needs 8" + LinePlace(timing_file, n));
     }
-    (f[0] == "0" ? times.race_day : times.previous_day) = SetOf(f);
+    const bool race_day = f[0] == "0";
+    (race_day ? times.race_day : times.previous_day) = SetOf(f);
+    (race_day ? times.race_day_line : times.previous_day_line) = n;
   }
   return times;
 }

@@ -2,7 +2,9 @@
 // odds-time buttons that the filled snapshots give.
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +24,13 @@ using TimeSet = std::array<std::string, 7>;
 struct SnapshotTimes {
   TimeSet race_day;      // RaceDaySet: the row whose column 0 is "0"
   TimeSet previous_day;  // PreviousDaySet: a row with any other column 0
+  // Where the sets come from, for the readers' errors: the odds-timing file, the post time
+  // its rows were matched with, and the line (from 0) of each set's row, none when no row
+  // matched.
+  std::string timing_file = "the odds-timing file";
+  std::string post_time;
+  std::optional<std::size_t> race_day_line;
+  std::optional<std::size_t> previous_day_line;
 };
 
 // The sets of a race from the odds-timing file's lines: a row matches when its band, from

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -121,6 +123,17 @@ TEST_F(OddsFetch, MissingArgumentOrRaceFileHasNoRaceInformation) {
     EXPECT_EQ((std::vector<std::string>{"JVInit正常終了:0", argument, "開催情報がありません"}),
               view.Texts("status"));
   }
+}
+
+// A day folder that cannot be looked into (a link to itself) is not a missing race file:
+// the status tells the system's cause.
+TEST_F(OddsFetch, ADayFolderThatCannotBeLookedIntoIsToldItsCause) {
+  base::MakeDirs(work() + "/jv_data");
+  std::filesystem::create_directory_symlink("20160305", work() + "/jv_data/20160305");
+  EXPECT_EQ(RunEnd::kNoRaceFile, Run("20160305"));
+  const std::string status = view.LastStatus();
+  EXPECT_NE(status.find("jv_data/20160305/DG160305.CSV"), std::string::npos) << status;
+  EXPECT_NE(status.find(std::strerror(ELOOP)), std::string::npos) << status;
 }
 
 TEST_F(OddsFetch, ArgumentThatIsNoRaceDayIsRefused) {

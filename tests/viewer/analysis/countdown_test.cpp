@@ -16,18 +16,21 @@ DateTime At(int hour, int minute, int second, base::Date day = {2024, 5, 19}) {
   return DateTime{day, hour, minute, second};
 }
 
+// Two digits in each place, nothing else: a sign or a blank makes no time.
 TEST(SecondsBetween, HoursMinutesSecondsWithoutWrap) {
   struct {
     const char* a;
     const char* b;
     std::optional<int32_t> seconds;
   } cases[] = {
-      {"15:40:00", "15:35:10", 290},     {"15:40:00", "15:40:00", 0},
-      {"15:40:00", "15:40:01", -1},      {"15:40:00", "14:40:00", 3600},
-      {"15:40:00", "14:40:01", 3599},    {"00:00:00", "23:59:59", -86399},
-      {"09:05:07", "00:00:00", 32707},   {"ab:cd:00", "15:00:00", std::nullopt},
-      {"15:40:00", "", std::nullopt},    {"1540:00", "15:00:00", std::nullopt},
-      {":00", "15:00:00", std::nullopt},
+      {"15:40:00", "15:35:10", 290},          {"15:40:00", "15:40:00", 0},
+      {"15:40:00", "15:40:01", -1},           {"15:40:00", "14:40:00", 3600},
+      {"15:40:00", "14:40:01", 3599},         {"00:00:00", "23:59:59", -86399},
+      {"09:05:07", "00:00:00", 32707},        {"ab:cd:00", "15:00:00", std::nullopt},
+      {"15:40:00", "", std::nullopt},         {"1540:00", "15:00:00", std::nullopt},
+      {":00", "15:00:00", std::nullopt},      {"15:+0:00", "15:00:00", std::nullopt},
+      {" 9:30:00", "09:00:00", std::nullopt}, {"-1:00:00", "00:00:00", std::nullopt},
+      {"99:99:00", "00:00:00", 362340},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.seconds, viewer::SecondsBetween(c.a, c.b)) << c.a << " - " << c.b;

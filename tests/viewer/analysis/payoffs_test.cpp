@@ -128,4 +128,32 @@ TEST(PayoffMemoLines, BadAmountsAndShortLinesFailWithWhatWasWrong) {
   EXPECT_THROW(viewer::PayoffMemoLines({short_line}, kKey), base::Error);
 }
 
+// Amounts that other readers take for numbers are none here; every failure names the
+// line it comes from.
+TEST(PayoffMemoLines, OnlyDecimalAmountsAndTheLineOfAFailure) {
+  const std::vector<std::string> other = {"2024051905021201,x", "y"};
+  for (const char* amount : {"nan", "inf", "-inf", "1e3", "0x1p3"}) {
+    std::vector<std::string> lines = other;
+    lines.push_back(PayoffFields().Entry(7, "03", amount).Line());
+    try {
+      viewer::PayoffMemoLines(lines, kKey);
+      ADD_FAILURE() << amount << ": no error";
+    } catch (const base::ConversionError& e) {
+      EXPECT_EQ("'" + std::string(amount) +
+                    "' is not a valid floating point value (the payoff file line 3)",
+                e.what());
+    }
+  }
+  std::string short_line = PayoffFields().Line();
+  short_line.resize(short_line.find(",\"  -  -  \""));
+  try {
+    viewer::PayoffMemoLines({short_line}, kKey);
+    FAIL() << "no error";
+  } catch (const base::Error& e) {
+    EXPECT_EQ(std::string(e.what()).find("List index"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("(the payoff file line 1)"), std::string::npos)
+        << e.what();
+  }
+}
+
 }  // namespace
