@@ -58,7 +58,8 @@ std::string SameBracketText(float odds) {
   return PairOddsText(odds);
 }
 
-base::TextGrid BuildBracketTable(const RaceOddsRecord& r, int t1, int t2) {
+base::TextGrid BuildBracketTable(const RaceOddsRecord& record, int t1, int t2) {
+  const RaceOddsRecord r = WithFiniteOdds(record);
   base::TextGrid grid(kBracketTableColumns, kBracketTableRows, " ");
   const int32_t n = TableHorseCount(r.RunnerCount());
   const int32_t m = BracketRowCount(n);
@@ -89,7 +90,7 @@ base::TextGrid BuildBracketTable(const RaceOddsRecord& r, int t1, int t2) {
     for (int32_t horse : horses) share += r.QuinellaShare(t2, horse);
     grid.SetCell(1, b, IntText(favourite, 2));
     grid.SetCell(2, b, FixedText(odds.at(favourite - 1), 6, 1));
-    grid.SetCell(4, b, FixedText(share, 6, 2));
+    grid.SetCell(4, b, FixedText(FiniteOrZero(share), 6, 2));
   }
 
   for (int32_t b = 1; b <= m; ++b)
@@ -125,7 +126,8 @@ ui::CellStyle BracketCellStyle(const base::TextGrid& grid, int32_t rows, int col
   return style;
 }
 
-BracketCharts FillBracketCharts(const base::TextGrid& grid, const RaceOddsRecord& r) {
+BracketCharts FillBracketCharts(const base::TextGrid& grid, const RaceOddsRecord& record) {
+  const RaceOddsRecord r = WithFiniteOdds(record);
   const int32_t m = BracketRowCount(r.RunnerCount());
   const int first = kBracketLayout.first_matrix_column;
   BracketCharts c;

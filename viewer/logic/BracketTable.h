@@ -45,8 +45,9 @@ std::string SameBracketText(float odds);
 // The table of a rebuild before its sort, for the record at snapshots t1 (first time) and
 // t2 (second): cleared, the bracket column and header, bracket numbers, the bracket-pair
 // matrix, columns 1, 2 and 4 bracket by bracket, column 6, then the ranks of columns 0, 3 and
-// 5 on the shown texts compared byte by byte. A snapshot index outside 1-6 throws the
-// list-index error.
+// 5 on the shown texts compared byte by byte. An odds or share of the record that is not a
+// finite number counts as 0 (WithFiniteOdds), and so does a sum of shares that overflows.
+// A snapshot index outside 1-6 throws the list-index error.
 base::TextGrid BuildBracketTable(const RaceOddsRecord& record, int t1, int t2);
 
 // The sort of a rebuild or a sort button: the rows by the state's key, the matrix columns

@@ -33,4 +33,6 @@ int CompareNumbers(double a, double b) {
   return -1;
 }
 
+double FiniteOrZero(double value) { return std::isfinite(value) ? value : 0.0; }
+
 }  // namespace viewer

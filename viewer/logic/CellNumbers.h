@@ -21,4 +21,9 @@ std::string IntText(int32_t value, int width);
 // every number and equal to another such value, so the order is total.
 int CompareNumbers(double a, double b);
 
+// The value, or 0 when it is not a finite number: what a cell shows of a value that the
+// tables' arithmetic cannot give (shares of odds that cancel or overflow), so that every
+// text a table writes reads back as a number.
+double FiniteOrZero(double value);
+
 }  // namespace viewer

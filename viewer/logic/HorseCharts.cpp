@@ -71,7 +71,8 @@ bool SnapshotFilled(const RaceOddsRecord& r, int k) {
   return r.SlotNumber(k) != 0 && r.Label(k) < "90000";
 }
 
-HorseCharts RebuildHorseCharts(const base::TextGrid& grid, const RaceOddsRecord& r) {
+HorseCharts RebuildHorseCharts(const base::TextGrid& grid, const RaceOddsRecord& record) {
+  const RaceOddsRecord r = WithFiniteOdds(record);
   const int32_t n = TableHorseCount(r.RunnerCount());
   HorseCharts c;
   auto hundredths = [](std::string_view t) { return static_cast<double>(HundredthsValue(t)); };

@@ -44,7 +44,8 @@ bool SnapshotFilled(const RaceOddsRecord& record, int k);
 // per table row 1 to n in the table's order, labelled with the row's horse number text
 // (column 1); Chart3 for horses 1 to n in number order, each point in the horse's bracket
 // colour, labelled "1" to "6" by snapshot; Chart4 one point per filled snapshot. A ratio of
-// Chart4 for a snapshot without win votes is 0. n is RunnerCount taken into 0-18.
+// Chart4 for a snapshot without win votes is 0. n is RunnerCount taken into 0-18; an odds of
+// the record that is not a finite number gives 0 (WithFiniteOdds).
 HorseCharts RebuildHorseCharts(const base::TextGrid& grid, const RaceOddsRecord& record);
 
 }  // namespace viewer

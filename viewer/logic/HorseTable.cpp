@@ -18,8 +18,15 @@ struct Shares {
   std::vector<float> quinella;
 };
 
+// Shares that the arithmetic cannot give as numbers count as 0, in the ranks as in the cells.
+std::vector<float> Finite(std::vector<float> values) {
+  for (float& v : values) v = static_cast<float>(FiniteOrZero(v));
+  return values;
+}
+
 Shares SharesOf(const RaceOddsRecord& r, int s, int32_t n) {
-  return {VoteShare(WinOddsOf(r, s), n), VoteShare(PlaceOddsOf(r, s), n), QuinellaSharesOf(r, s)};
+  return {Finite(VoteShare(WinOddsOf(r, s), n)), Finite(VoteShare(PlaceOddsOf(r, s), n)),
+          QuinellaSharesOf(r, s)};
 }
 
 std::vector<float> Minus(const std::vector<float>& later, const std::vector<float>& earlier,
@@ -83,7 +90,7 @@ std::vector<int32_t> RankDescending(const std::vector<float>& values, int32_t co
 void WriteFloatColumn(base::TextGrid& grid, const std::vector<float>& values, int32_t count,
                       int column, int width, int decimals) {
   for (int32_t row = 1; row <= count; ++row) {
-    grid.SetCell(column, row, FixedText(values.at(row - 1), width, decimals));
+    grid.SetCell(column, row, FixedText(FiniteOrZero(values.at(row - 1)), width, decimals));
   }
 }
 
@@ -105,7 +112,8 @@ void WriteDifferenceColumn(base::TextGrid& grid, int32_t count, int a, int b, in
 
 void ClearHorseTable(base::TextGrid& grid) { grid.Fill(" "); }
 
-base::TextGrid BuildHorseTable(const RaceOddsRecord& r, int t1, int t2) {
+base::TextGrid BuildHorseTable(const RaceOddsRecord& record, int t1, int t2) {
+  const RaceOddsRecord r = WithFiniteOdds(record);
   base::TextGrid grid(kHorseTableColumns, kHorseTableRows);
   ClearHorseTable(grid);
   const int32_t n = TableHorseCount(r.RunnerCount());

@@ -53,7 +53,8 @@ std::vector<float> VoteShare(const std::vector<float>& odds, int32_t count);
 // (5, 7, 7, 1 give 3, 1, 1, 4).
 std::vector<int32_t> RankDescending(const std::vector<float>& values, int32_t count);
 
-// Rows 1 to count of the column: FixedText(value, width, decimals) of entry row - 1.
+// Rows 1 to count of the column: FixedText(value, width, decimals) of entry row - 1 (0 for
+// a value that is not a finite number).
 void WriteFloatColumn(base::TextGrid& grid, const std::vector<float>& values, int32_t count,
                       int column, int width, int decimals);
 // The same for integers "%Wd", except that 0 is written " ".
@@ -72,8 +73,10 @@ void ClearHorseTable(base::TextGrid& grid);
 // horse numbers, win odds, win shares and ranks, place shares and ranks, quinella shares and
 // ranks, the two differences, the win, place and quinella changes, finishing orders, names,
 // jockeys (with "トリケシ" and "     0" for win odds 0), affiliations and trainers. n is
-// RunnerCount taken into 0-18; with n = 0 only the header row is written. A snapshot index
-// outside 1-6 throws the list-index error.
+// RunnerCount taken into 0-18; with n = 0 only the header row is written. An odds or share
+// of the record that is not a finite number counts as 0 (WithFiniteOdds), and so does a
+// share or change that the arithmetic gives as no finite number. A snapshot index outside
+// 1-6 throws the list-index error.
 base::TextGrid BuildHorseTable(const RaceOddsRecord& record, int t1, int t2);
 
 // Rows 1 to count whose win odds (column 7) read as more than 10000: columns 4, 5, 7, 8, 9

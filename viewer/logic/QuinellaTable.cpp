@@ -47,7 +47,8 @@ std::vector<int32_t> WinPopularity(const std::vector<float>& odds, int32_t count
   return popularity;
 }
 
-base::TextGrid BuildQuinellaTable(const RaceOddsRecord& r, int t1, int t2) {
+base::TextGrid BuildQuinellaTable(const RaceOddsRecord& record, int t1, int t2) {
+  const RaceOddsRecord r = WithFiniteOdds(record);
   base::TextGrid grid(kQuinellaTableColumns, kQuinellaTableRows, " ");
   const int32_t n = TableHorseCount(r.RunnerCount());
   if (auto list = HorseBracketList(r.RunnerCount()); !list.empty()) {

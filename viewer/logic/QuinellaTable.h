@@ -34,7 +34,8 @@ std::vector<int32_t> WinPopularity(const std::vector<float>& odds, int32_t count
 // The table of a rebuild before its sort, for the record at snapshots t1 (first time) and
 // t2 (second): cleared, the bracket column from the list for n, the header, horse numbers,
 // the pair matrix (horse k in row k and column 5 + k), then columns 1, 0, 3 and 2. n is
-// RunnerCount taken into 0-18. A snapshot index outside 1-6 throws the list-index error.
+// RunnerCount taken into 0-18; an odds or share of the record that is not a finite number
+// counts as 0 (WithFiniteOdds). A snapshot index outside 1-6 throws the list-index error.
 base::TextGrid BuildQuinellaTable(const RaceOddsRecord& record, int t1, int t2);
 
 // The sort of a rebuild or a sort button: the rows by the state's key, the matrix columns

@@ -1,6 +1,7 @@
 #include "viewer/logic/RaceOddsRecord.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "base/errors.h"
 #include "base/files.h"
@@ -100,6 +101,20 @@ void InitRaceOddsRecord(RaceOddsRecord& r) {
     r.SetTrainerName(k, std::string(8, ' '));
     r.SetAffiliation(k, "");
   }
+}
+
+RaceOddsRecord WithFiniteOdds(const RaceOddsRecord& record) {
+  // From OddsWin to the end of QuinellaShare a snapshot holds nothing but float32 values.
+  constexpr std::size_t kFirstFloat = 28;
+  std::string bytes = record.bytes();
+  for (int s = 1; s <= RaceOddsRecord::kSnapshots; ++s) {
+    const std::size_t start = RaceOddsRecord::SnapshotOffset(s);
+    for (std::size_t at = start + kFirstFloat; at < start + RaceOddsRecord::kSnapshotSize;
+         at += 4) {
+      if (!std::isfinite(base::GetFloat32(bytes, at))) base::PutFloat32(bytes, at, 0.0f);
+    }
+  }
+  return RaceOddsRecord::FromBytes(bytes);
 }
 
 RaceOddsRecord ReadRaceOddsRecord(const std::string& path) {

@@ -125,6 +125,11 @@ class RaceOddsRecord {
 // Label "90000" (vote totals, odds and shares 0).
 void InitRaceOddsRecord(RaceOddsRecord& record);
 
+// The record with every odds and share of its six snapshots that is not a finite number set
+// to 0, the value of missing odds: what the analysis tables and charts read of a record file
+// that holds such bytes (the readers store only finite numbers, but the file can be damaged).
+RaceOddsRecord WithFiniteOdds(const RaceOddsRecord& record);
+
 // The record of a ".ods" file: its first 11956 bytes. A missing file or one shorter than a
 // record fails with base::FileError naming the file.
 RaceOddsRecord ReadRaceOddsRecord(const std::string& path);
