@@ -198,4 +198,28 @@ TEST_F(AnalysisRebuildTest, ValuesThatAreNoNumbersShowAsMissingOdds) {
   EXPECT_TRUE(Texts().empty()) << testsupport::Readable(Texts());
 }
 
+TEST_F(AnalysisRebuildTest, SortsAfterARacecoursePressWorkOnTheRaceTheTableShows) {
+  ChooseTokyo11();
+  OpenAllWindows();
+  // The day's last race gets 12 runners: after the racecourse press it is the record in
+  // memory, while the windows still show race 11 with its three.
+  std::vector<std::string> races = base::ReadLines(RaceFile());
+  races.back() = viewertest::RaceLine("2024060108031002", "京都", 12);
+  testsupport::WriteFile(RaceFile(), viewertest::Lines(races));
+  form->Track1.UncheckGroup();
+  form->Track1.Click();
+  ASSERT_EQ(viewer::State.CurrentRace.RunnerCount(), 12);
+
+  viewer::TForm2& horse = *viewer::Form2;
+  horse.SpeedButton1.Click();  // 出馬: by horse number
+  viewer::Form3->SpeedButton3.Click();
+  viewer::Form4->SpeedButton4.Click();
+  ui::ProcessMessages();
+  EXPECT_TRUE(Texts().empty()) << testsupport::Readable(Texts());
+  EXPECT_EQ(Column(horse, 1, 4), (std::vector<std::string>{" 1", " 2", " 3", " "}));
+  EXPECT_EQ(horse.Chart1.Points(0).size(), 3u);
+  EXPECT_EQ(viewer::Form3->Chart1.Points(0).size(), 3u);
+  EXPECT_EQ(viewer::Form4->Chart1.Points(0).size(), 3u);
+}
+
 }  // namespace
