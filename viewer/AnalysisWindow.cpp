@@ -202,7 +202,12 @@ void TakeMarksOfCurrentRace() {
     if (written_marks && written_marks->path == MarkFilePath(State.WorkFolder, MarkKey)) {
       CurrentMarks = written_marks->record;
     } else {
-      LoadMarkFile(State.WorkFolder, MarkKey, CurrentMarks);
+      const std::string path = MarkFilePath(State.WorkFolder, MarkKey);
+      const std::string kept_as = LoadMarkFile(State.WorkFolder, MarkKey, CurrentMarks);
+      if (!kept_as.empty()) {
+        ReportFailure("The mark file \"" + path + "\" is shorter than a mark record. It is kept as \"" +
+                      kept_as + "\", and the race shows no marks.");
+      }
     }
   } catch (const std::exception& e) {
     // The race shows no marks, and nothing is written over the file that could not be read.

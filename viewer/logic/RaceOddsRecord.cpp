@@ -121,18 +121,57 @@ RaceOddsRecord ReadRaceOddsRecord(const std::string& path) {
   return RaceOddsRecordOfFile(path, base::ReadFileBytes(path));
 }
 
-RaceOddsRecord RaceOddsRecordOfFile(const std::string& path, std::string bytes) {
+namespace {
+
+void CheckHoldsARecord(const std::string& path, const std::string& bytes) {
   if (bytes.size() < RaceOddsRecord::kSize) {
     throw base::FileError("Read beyond end of file \"" + path + "\": it holds " +
                           std::to_string(bytes.size()) + " bytes, a race record " +
                           std::to_string(RaceOddsRecord::kSize));
   }
+}
+
+}  // namespace
+
+RaceOddsRecord RaceOddsRecordOfFile(const std::string& path, std::string bytes) {
+  CheckHoldsARecord(path, bytes);
   bytes.resize(RaceOddsRecord::kSize);
   return RaceOddsRecord::FromBytes(bytes);
 }
 
 void WriteRaceOddsRecord(const std::string& path, const RaceOddsRecord& record) {
   base::WriteFileAtomic(path, record.bytes());
+}
+
+std::optional<std::string> ReadStoredRecordBytes(const std::string& path,
+                                                 std::vector<SetAsideRecord>& set_aside) {
+  if (!base::PathExists(path)) return std::nullopt;
+  std::string reason;
+  try {
+    if (!base::FileExists(path)) throw base::FileError("\"" + path + "\" is not a file");
+    std::string bytes = base::ReadFileBytes(path);
+    CheckHoldsARecord(path, bytes);
+    return bytes;
+  } catch (const base::FileError& e) {
+    reason = e.what();
+  }
+  try {
+    set_aside.push_back({path, base::SetAside(path, "damaged"), reason});
+  } catch (const base::FileError& e) {
+    throw base::FileError(reason + "; " + e.what());
+  }
+  return std::nullopt;
+}
+
+std::string SetAsideMessage(const std::vector<SetAsideRecord>& set_aside) {
+  std::string text;
+  for (const SetAsideRecord& r : set_aside) {
+    if (!text.empty()) text += "\r\n\r\n";
+    // The reason names the file.
+    text += r.reason + ". The file is kept as \"" + r.kept_as +
+            "\", and the race's record is made anew.";
+  }
+  return text;
 }
 
 }  // namespace viewer
