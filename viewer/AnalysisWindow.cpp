@@ -205,8 +205,9 @@ void TakeMarksOfCurrentRace() {
       const std::string path = MarkFilePath(State.WorkFolder, MarkKey);
       const std::string kept_as = LoadMarkFile(State.WorkFolder, MarkKey, CurrentMarks);
       if (!kept_as.empty()) {
-        ReportFailure("The mark file \"" + path + "\" is shorter than a mark record. It is kept as \"" +
-                      kept_as + "\", and the race shows no marks.");
+        ReportFailure("The mark file \"" + path +
+                      "\" is shorter than a mark record. It is kept as \"" + kept_as +
+                      "\", and the race shows no marks.");
       }
     }
   } catch (const std::exception& e) {

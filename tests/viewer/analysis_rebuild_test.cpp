@@ -118,8 +118,7 @@ TEST_F(AnalysisRebuildTest, AnErrorInOneWindowLeavesTheOthersOnTheChosenRace) {
   ui::ProcessMessages();
   EXPECT_TRUE(Texts().empty()) << testsupport::Readable(Texts());
   EXPECT_EQ(Column(horse, 7, 3), (std::vector<std::string>{"   2.5", "   3.5", "   9.9"}));
-  EXPECT_EQ(Column(*viewer::Form3, 1, 3),
-            (std::vector<std::string>{"   2.5", "   3.5", "   9.9"}));
+  EXPECT_EQ(Column(*viewer::Form3, 1, 3), (std::vector<std::string>{"   2.5", "   3.5", "   9.9"}));
 }
 
 TEST_F(AnalysisRebuildTest, AWindowWhoseTableFailedAcceptsItsButtons) {

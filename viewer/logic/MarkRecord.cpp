@@ -59,8 +59,7 @@ void SaveMarkFile(const std::string& work_folder, std::string_view key, MarkReco
   base::WriteFileAtomic(MarkFilePath(work_folder, key), MarkRecordBytes(marks));
 }
 
-std::string LoadMarkFile(const std::string& work_folder, std::string_view key,
-                         MarkRecord& marks) {
+std::string LoadMarkFile(const std::string& work_folder, std::string_view key, MarkRecord& marks) {
   const std::string path = MarkFilePath(work_folder, key);
   if (!base::FileExists(path)) {
     ResetMarks(marks);

@@ -32,7 +32,8 @@ RaceOddsRecord OddsRace(int n) {
       r.SetOddsWin(s, k, 1.5f + static_cast<float>((k * 7) % 19) + 0.3f * s);
       r.SetOddsPlace(s, k, 1.1f + static_cast<float>((k * 5) % 17) * 0.4f + 0.1f * s);
       r.SetQuinellaShare(s, k, 1.0f + static_cast<float>((k * 3) % 11) + 0.2f * s);
-      for (int j = 1; j <= 18; ++j) r.SetOddsQuinella(s, k, j, 3.0f + static_cast<float>(k + j) + s);
+      for (int j = 1; j <= 18; ++j)
+        r.SetOddsQuinella(s, k, j, 3.0f + static_cast<float>(k + j) + s);
     }
     for (int b = 1; b <= 8; ++b) {
       r.SetBracketQuinellaShare(s, b, 4.0f + static_cast<float>(b) + 0.5f * s);
@@ -47,13 +48,16 @@ RaceOddsRecord OddsRace(int n) {
 // Every table and every chart series read from the record.
 struct Shown {
   base::TextGrid horse, quinella, bracket;
-  std::array<ui::SeriesPoints, 18> horse_odds;      // the per-horse Chart3
+  std::array<ui::SeriesPoints, 18> horse_odds;     // the per-horse Chart3
   std::array<ui::SeriesPoints, 8> bracket_shares;  // the bracket Chart2
 };
 
 Shown ShownOf(const RaceOddsRecord& r) {
-  Shown s{viewer::BuildHorseTable(r, 1, 2), viewer::BuildQuinellaTable(r, 1, 2),
-          viewer::BuildBracketTable(r, 1, 2), {}, {}};
+  Shown s{viewer::BuildHorseTable(r, 1, 2),
+          viewer::BuildQuinellaTable(r, 1, 2),
+          viewer::BuildBracketTable(r, 1, 2),
+          {},
+          {}};
   s.horse_odds = viewer::RebuildHorseCharts(s.horse, r).Chart3;
   s.bracket_shares = viewer::FillBracketCharts(s.bracket, r).Chart2;
   return s;
