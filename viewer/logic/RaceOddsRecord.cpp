@@ -1,7 +1,6 @@
 #include "viewer/logic/RaceOddsRecord.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "base/errors.h"
 #include "base/files.h"
@@ -104,17 +103,22 @@ void InitRaceOddsRecord(RaceOddsRecord& r) {
 }
 
 RaceOddsRecord WithFiniteOdds(const RaceOddsRecord& record) {
-  // From OddsWin to the end of QuinellaShare a snapshot holds nothing but float32 values.
+  // From OddsWin to the end of QuinellaShare a snapshot holds nothing but float32 values; a
+  // little-endian float32 is no finite number when its eight exponent bits (the low seven of
+  // its fourth byte and the high one of its third) are all set.
   constexpr std::size_t kFirstFloat = 28;
-  std::string bytes = record.bytes();
+  const std::string& bytes = record.bytes();
+  std::string finite;  // a copy, made at the first value that is no finite number
   for (int s = 1; s <= RaceOddsRecord::kSnapshots; ++s) {
     const std::size_t start = RaceOddsRecord::SnapshotOffset(s);
     for (std::size_t at = start + kFirstFloat; at < start + RaceOddsRecord::kSnapshotSize;
          at += 4) {
-      if (!std::isfinite(base::GetFloat32(bytes, at))) base::PutFloat32(bytes, at, 0.0f);
+      if ((bytes[at + 3] & 0x7F) != 0x7F || (bytes[at + 2] & 0x80) == 0) continue;
+      if (finite.empty()) finite = bytes;
+      base::PutFloat32(finite, at, 0.0f);
     }
   }
-  return RaceOddsRecord::FromBytes(bytes);
+  return finite.empty() ? record : RaceOddsRecord::FromBytes(finite);
 }
 
 RaceOddsRecord ReadRaceOddsRecord(const std::string& path) {
