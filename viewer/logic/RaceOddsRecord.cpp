@@ -149,15 +149,19 @@ void WriteRaceOddsRecord(const std::string& path, const RaceOddsRecord& record) 
 
 std::optional<std::string> ReadStoredRecordBytes(const std::string& path,
                                                  std::vector<SetAsideRecord>& set_aside) {
-  if (!base::PathExists(path)) return std::nullopt;
   std::string reason;
-  try {
-    if (!base::FileExists(path)) throw base::FileError("\"" + path + "\" is not a file");
-    std::string bytes = base::ReadFileBytes(path);
-    CheckHoldsARecord(path, bytes);
-    return bytes;
-  } catch (const base::FileError& e) {
-    reason = e.what();
+  if (base::FileExists(path)) {
+    try {
+      std::string bytes = base::ReadFileBytes(path);
+      CheckHoldsARecord(path, bytes);
+      return bytes;
+    } catch (const base::FileError& e) {
+      reason = e.what();
+    }
+  } else if (base::PathExists(path)) {
+    reason = "\"" + path + "\" is not a file";
+  } else {
+    return std::nullopt;
   }
   try {
     set_aside.push_back({path, base::SetAside(path, "damaged"), reason});
