@@ -203,11 +203,12 @@ TEST_F(ChoiceTest, TheSecondTimeWritesTheHeadersOfTheOpenWindowsInTheirOrder) {
 
 TEST_F(ChoiceTest, ARecordFileThatHoldsNoRecordIsSetAsideAndTheDayGoesOn) {
   // Race 5's record cut short, race 6's place taken by a folder, a damaged race 5 set aside
-  // earlier, and the leftover of a viewer killed while it wrote race 7's record.
+  // earlier, and the leftover of a viewer killed while it wrote race 11's marks.
+  const std::string leftover = WorkDay() + "/05020411.mrk.tmp~";
   testsupport::WriteFile(RecordFile("05020405"), "short");
   testsupport::WriteFile(RecordFile("05020405") + ".damaged", "earlier");
   base::MakeDirs(RecordFile("05020406"));
-  testsupport::WriteFile(RecordFile("05020407") + ".tmp~", "torn");
+  testsupport::WriteFile(leftover, "torn");
   Start();
   form->Track1.Click();
 
@@ -221,7 +222,7 @@ TEST_F(ChoiceTest, ARecordFileThatHoldsNoRecordIsSetAsideAndTheDayGoesOn) {
   EXPECT_EQ("earlier", base::ReadFileBytes(RecordFile("05020405") + ".damaged"));
   EXPECT_EQ("short", base::ReadFileBytes(RecordFile("05020405") + ".damaged.2"));
   EXPECT_TRUE(base::DirExists(RecordFile("05020406") + ".damaged"));
-  EXPECT_FALSE(base::PathExists(RecordFile("05020407") + ".tmp~"));
+  EXPECT_FALSE(base::PathExists(leftover));
   // The records are made anew, every race button has its caption, the races work.
   for (const char* race : {"05020405", "05020406", "05020407"}) {
     EXPECT_EQ(base::ReadFileBytes(RecordFile(race)).size(), RaceOddsRecord::kSize) << race;
