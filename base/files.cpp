@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -115,33 +116,110 @@ std::vector<std::string> ReadLines(const std::string& path) {
   return SplitLines(ReadFileBytes(path));
 }
 
+namespace {
+
+bool IsWriterTemporary(std::string_view name) { return name.ends_with(".tmp~"); }
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+}  // namespace
+
 void WriteFileAtomic(const std::string& path, std::string_view bytes) {
-  std::string tmp = path + ".tmp~";
-  int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  RemoveUnlockedFiles(FolderOf(path), IsWriterTemporary);
+  const std::string tmp = path + ".tmp~";
+  const int fd = CreateLockedFile(tmp);
   if (fd < 0) throw FileError("Cannot create file \"" + path + "\". " + std::strerror(errno));
+  // Ends the write: the temporary file goes (unless another program's file took its name).
+  auto fail = [&](const std::string& text) {
+    if (NamesFile(tmp, fd)) ::unlink(tmp.c_str());
+    ::close(fd);
+    throw FileError(text);
+  };
   size_t done = 0;
   while (done < bytes.size()) {
     ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
     if (w < 0) {
       if (errno == EINTR) continue;
-      std::string why = std::strerror(errno);
-      ::close(fd);
-      ::unlink(tmp.c_str());
-      throw FileError("Write error on file \"" + path + "\". " + why);
+      fail("Write error on file \"" + path + "\". " + std::strerror(errno));
     }
     done += static_cast<size_t>(w);
   }
   // No fsync: the rename alone keeps a reader from ever seeing a half-written file, and
-  // the record writes of one racecourse choice (dozens of files) must stay quick.
-  if (::close(fd) != 0) {
-    ::unlink(tmp.c_str());
-    throw FileError("Write error on file \"" + path + "\"");
+  // the record writes of one racecourse choice (dozens of files) must stay quick. The file
+  // keeps its lock until it has its final name.
+  if (!NamesFile(tmp, fd)) {
+    fail("Cannot create file \"" + path + "\": its temporary file \"" + tmp +
+         "\" was removed by another program");
   }
   if (::rename(tmp.c_str(), path.c_str()) != 0) {
-    std::string why = std::strerror(errno);
-    ::unlink(tmp.c_str());
-    throw FileError("Cannot create file \"" + path + "\". " + why);
+    fail("Cannot create file \"" + path + "\". " + std::strerror(errno));
   }
+  if (::close(fd) != 0) throw FileError("Write error on file \"" + path + "\"");
+}
+
+int CreateLockedFile(const std::string& temp) {
+  // A cleanup may remove the file between its creation and its lock: then it is made again.
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd < 0) return -1;
+    while (::flock(fd, LOCK_EX) != 0) {
+      if (errno == EINTR) continue;
+      const int error = errno;
+      ::close(fd);
+      errno = error;
+      return -1;
+    }
+    if (NamesFile(temp, fd)) {
+      if (::ftruncate(fd, 0) == 0) return fd;
+      const int error = errno;
+      ::close(fd);
+      errno = error;
+      return -1;
+    }
+    ::close(fd);
+  }
+  errno = EAGAIN;
+  return -1;
+}
+
+bool NamesFile(const std::string& path, int fd) {
+  struct stat open_file, named;
+  return ::fstat(fd, &open_file) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+         open_file.st_dev == named.st_dev && open_file.st_ino == named.st_ino;
+}
+
+void RemoveUnlockedFiles(const std::string& folder, bool (*is_temporary)(std::string_view name)) {
+  for (const std::string& name : ListEntries(folder)) {
+    if (!is_temporary(name)) continue;
+    const std::string path = folder + "/" + name;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) continue;
+    // A lock that can be had belongs to no running writer; the name must still be that
+    // file's (its writer may have renamed it and made a new one of the same name meanwhile).
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && NamesFile(path, fd)) ::unlink(path.c_str());
+    ::close(fd);
+  }
+}
+
+std::string SetAside(const std::string& path, std::string_view reason) {
+  const std::string first = path + "." + std::string(reason);
+  for (int n = 1; n < 10000; ++n) {
+    const std::string name = n == 1 ? first : first + "." + std::to_string(n);
+    if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, name.c_str(), RENAME_NOREPLACE) == 0) {
+      return name;
+    }
+    if (errno == EINVAL || errno == ENOSYS) {
+      // A file system without a rename that refuses to replace: look first.
+      struct stat st;
+      if (::lstat(name.c_str(), &st) == 0) continue;
+      if (::rename(path.c_str(), name.c_str()) == 0) return name;
+    }
+    if (errno != EEXIST) break;
+  }
+  throw FileError("Cannot rename \"" + path + "\". " + std::strerror(errno));
 }
 
 bool MakeDirs(const std::string& path) {

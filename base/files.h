@@ -44,8 +44,27 @@ std::vector<std::string> SplitLines(std::string_view text);
 std::vector<std::string_view> LineViews(std::string_view text);
 
 // Creates or replaces the file with exactly these bytes, never leaving it half-written:
-// the bytes go to a temporary file beside it, which is then renamed over it.
+// the bytes go to the locked temporary file path + ".tmp~", which is then renamed over it.
+// The ".tmp~" files in its folder that no running writer holds (those of a killed program)
+// are removed first.
 void WriteFileAtomic(const std::string& path, std::string_view bytes);
+
+// Whole files written under a temporary name in the folder of their final name. The writer
+// holds an exclusive lock (flock) on its temporary file from its creation until the file has
+// its final name, so a temporary file that can be locked has no running writer.
+//
+// Creates the temporary file, empty, and locks it (waiting while another writer holds it): its
+// descriptor, or -1 with errno set. A file of that name is taken over only once it is locked.
+int CreateLockedFile(const std::string& temp);
+// Whether `path` still names the file open as fd (no other program removed or replaced it).
+bool NamesFile(const std::string& path, int fd);
+// Removes the folder's entries whose names `is_temporary` accepts and whose writer is gone.
+void RemoveUnlockedFiles(const std::string& folder, bool (*is_temporary)(std::string_view name));
+
+// Gives the file or folder at `path` a new name beside it that says why: path + "." + reason,
+// or with ".2", ".3", ... behind it when that name is taken; no existing entry is ever
+// replaced. The new name; base::FileError naming the path when it cannot be renamed.
+std::string SetAside(const std::string& path, std::string_view reason);
 
 // Creates the folder and any missing parents; true when it exists afterwards.
 bool MakeDirs(const std::string& path);

@@ -1,6 +1,6 @@
 // A horse-mark file (".mrk") of any bytes: a record reads back as itself once written, the
 // file of a race keeps exactly a record's size when the marks are saved, and a file shorter
-// than a record leaves the race without marks.
+// than a record leaves the race without marks and is kept under a new name.
 #include <filesystem>
 
 #include "base/errors.h"
@@ -27,10 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
   base::WriteFileAtomic(path, bytes);
   viewer::MarkRecord marks;
-  viewer::LoadMarkFile(work, key, marks);
+  const std::string kept_as = viewer::LoadMarkFile(work, key, marks);
   if (size < viewer::kMarkRecordSize) {
     FUZZ_CHECK(marks.Marks[0] == 1, std::to_string(marks.Marks[0]));
     for (int k = 1; k <= 18; ++k) FUZZ_CHECK(marks.Marks[k] == 0, "a mark without a record");
+    // The short file is kept as it was under its new name.
+    FUZZ_CHECK(!kept_as.empty() && base::ReadFileBytes(kept_as) == bytes, "short file kept");
+    std::filesystem::remove(kept_as, ec);
   }
   marks.Marks[3] = viewer::ToggleMark(marks.Marks[3], false, false);
   viewer::SaveMarkFile(work, key, marks);

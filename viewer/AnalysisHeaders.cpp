@@ -1,7 +1,9 @@
 #include "viewer/AnalysisHeaders.h"
 
+#include <exception>
 #include <string>
 
+#include "viewer/AnalysisWindow.h"
 #include "viewer/DispCTRLWindow.h"
 #include "viewer/logic/MainDisplay.h"
 #include "viewer/ViewerState.h"
@@ -61,6 +63,16 @@ void WriteBracketHeader(const AnalysisHeader& h) {
   Set(h, 4, Time1Text());
 }
 
+// One window's header: an error in it (its change handlers rebuild the window) is reported,
+// and the other windows still get theirs.
+void WriteApart(void (*write)(const AnalysisHeader&), const AnalysisHeader& h) {
+  try {
+    write(h);
+  } catch (const std::exception& e) {
+    ReportFailure(e.what());
+  }
+}
+
 void CloseIfOpen(uint8_t open, const AnalysisHeader& h) {
   if (open == 1 && h.window) h.window->Close();
 }
@@ -68,9 +80,9 @@ void CloseIfOpen(uint8_t open, const AnalysisHeader& h) {
 }  // namespace
 
 void WriteOpenAnalysisHeaders() {
-  if (State.HorseWindowOpen == 1) WriteHorseHeader(HorseWindowHeader);
-  if (State.QuinellaWindowOpen == 1) WriteQuinellaHeader(QuinellaWindowHeader);
-  if (State.BracketWindowOpen == 1) WriteBracketHeader(BracketWindowHeader);
+  if (State.HorseWindowOpen == 1) WriteApart(WriteHorseHeader, HorseWindowHeader);
+  if (State.QuinellaWindowOpen == 1) WriteApart(WriteQuinellaHeader, QuinellaWindowHeader);
+  if (State.BracketWindowOpen == 1) WriteApart(WriteBracketHeader, BracketWindowHeader);
 }
 
 void CloseOpenAnalysisWindows() {

@@ -21,7 +21,8 @@ extern AnalysisHeader BracketWindowHeader;   // Form4, BracketWindowOpen
 
 // For each open window in the order per-horse, quinella, bracket, its caption and header
 // fields from the chosen buttons and CurrentRace, each in the window's own order (a field
-// changes, and its change handler runs, only when its text differs).
+// changes, and its change handler runs, only when its text differs). An error in one
+// window's update is reported and the next window still gets its header.
 void WriteOpenAnalysisHeaders();
 
 // Closes the open windows, per-horse first, then quinella, then bracket; their close

@@ -16,10 +16,12 @@
 
 namespace viewer {
 
-const AnalysisKind kHorseWindowKind{&ViewerState::HorseWindowOpen, &HorseWindowHeader, true};
+const AnalysisKind kHorseWindowKind{&ViewerState::HorseWindowOpen, &HorseWindowHeader, true,
+                                    "馬分析表"};
 const AnalysisKind kQuinellaWindowKind{&ViewerState::QuinellaWindowOpen, &QuinellaWindowHeader,
-                                       true};
-const AnalysisKind kBracketWindowKind{&ViewerState::BracketWindowOpen, &BracketWindowHeader, false};
+                                       true, "馬連分析"};
+const AnalysisKind kBracketWindowKind{&ViewerState::BracketWindowOpen, &BracketWindowHeader, false,
+                                      "枠分析"};
 
 namespace {
 
@@ -58,6 +60,7 @@ AnalysisForm::AnalysisForm(ui::Form& owner, const AnalysisKind& kind)
   SetBorderIcons(true, false);
   on_free = [this] { FreeLater(this); };
   LiveWindows().push_back(this);
+  InitRaceOddsRecord(shown_race_);
 }
 
 AnalysisForm::~AnalysisForm() {
@@ -77,15 +80,28 @@ void AnalysisForm::RegisterHeader(std::initializer_list<std::pair<int, ui::Edit*
 }
 
 bool AnalysisForm::ShowsChosenRace() const {
-  return rebuilt_ && rebuilt_t1_ == State.Time1Snapshot && rebuilt_t2_ == State.Time2Snapshot &&
-         rebuilt_race_ == State.CurrentRace.bytes();
+  return rebuilt_ && shown_t1_ == State.Time1Snapshot && shown_t2_ == State.Time2Snapshot &&
+         shown_race_.bytes() == State.CurrentRace.bytes();
 }
 
-void AnalysisForm::NoteRebuilt() {
-  rebuilt_race_ = State.CurrentRace.bytes();
-  rebuilt_t1_ = State.Time1Snapshot;
-  rebuilt_t2_ = State.Time2Snapshot;
+void AnalysisForm::NoteShown(const RaceOddsRecord& race, int t1, int t2) {
+  shown_race_ = race;
+  shown_t1_ = t1;
+  shown_t2_ = t2;
   rebuilt_ = true;
+}
+
+void AnalysisForm::RebuildTable() {
+  if (ShowsChosenRace()) return;
+  try {
+    ShowTable(State.CurrentRace, State.Time1Snapshot, State.Time2Snapshot);
+  } catch (const std::exception& e) {
+    ReportFailure(std::string(kind_.name) + " " + State.CurrentRace.RaceKey() + ": " + e.what());
+    RaceOddsRecord no_runners;
+    InitRaceOddsRecord(no_runners);
+    ShowTable(no_runners, 1, 1);
+    rebuilt_ = false;  // the next header change tries the chosen race again
+  }
 }
 
 void AnalysisForm::NoteResorted() { rebuilt_ = false; }
@@ -186,7 +202,13 @@ void TakeMarksOfCurrentRace() {
     if (written_marks && written_marks->path == MarkFilePath(State.WorkFolder, MarkKey)) {
       CurrentMarks = written_marks->record;
     } else {
-      LoadMarkFile(State.WorkFolder, MarkKey, CurrentMarks);
+      const std::string path = MarkFilePath(State.WorkFolder, MarkKey);
+      const std::string kept_as = LoadMarkFile(State.WorkFolder, MarkKey, CurrentMarks);
+      if (!kept_as.empty()) {
+        ReportFailure("The mark file \"" + path +
+                      "\" is shorter than a mark record. It is kept as \"" + kept_as +
+                      "\", and the race shows no marks.");
+      }
     }
   } catch (const std::exception& e) {
     // The race shows no marks, and nothing is written over the file that could not be read.

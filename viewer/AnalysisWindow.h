@@ -21,6 +21,7 @@
 #include "viewer/AnalysisHeaders.h"
 #include "viewer/ViewerState.h"
 #include "viewer/logic/Countdown.h"
+#include "viewer/logic/RaceOddsRecord.h"
 #include "viewer/logic/SortButtons.h"
 
 namespace viewer {
@@ -30,6 +31,7 @@ struct AnalysisKind {
   uint8_t ViewerState::*open_flag;  // 1 while the window exists
   AnalysisHeader* header;           // where the odds-time choice finds its fields
   bool shows_marks;                 // its table shows the horse marks
+  const char* name;                 // the window's name in a failure's report
 };
 extern const AnalysisKind kHorseWindowKind;
 extern const AnalysisKind kQuinellaWindowKind;
@@ -54,18 +56,32 @@ class AnalysisForm : public ui::Form {
   // Points the kind's header at this window and its fields: {k, &Editk}.
   void RegisterHeader(std::initializer_list<std::pair<int, ui::Edit*>> fields);
 
-  // Whether the table and charts shown are what a rebuild gives now: the last rebuild was
-  // for the same race record and snapshots, and no sort button has reordered the table
-  // since (a header change rebuilds up to four times for one and the same choice).
-  bool ShowsChosenRace() const;
-  void NoteRebuilt();   // at the end of a rebuild of table and charts
+  // The rebuild of table and charts from CurrentRace at the two chosen snapshots, unless
+  // they show it already (a header change rebuilds up to four times for one and the same
+  // choice). It stands alone: an error in it is reported once, naming the window and the
+  // race, and ends only this rebuild; the window then shows the table and charts of a race
+  // without runners, which its buttons accept, and the header update that set it off goes
+  // on with the other fields and windows.
+  void RebuildTable();
+  // Fills table and charts from the record at snapshots t1 and t2 (sorted as the window's
+  // rebuild sorts); calls NoteShown once the table is built, before it is sorted and shown.
+  virtual void ShowTable(const RaceOddsRecord& race, int t1, int t2) = 0;
+  void NoteShown(const RaceOddsRecord& race, int t1, int t2);
   void NoteResorted();  // a sort button reordered the table
+  // The record the table was last built from (a record without runners before the first
+  // rebuild and after a failed one): the window's buttons, its colours and the charts of a
+  // sort read its runners and snapshots.
+  const RaceOddsRecord& ShownRace() const { return shown_race_; }
 
  private:
+  // Whether the table and charts shown are what a rebuild gives now: the last rebuild was
+  // for the same race record and snapshots, and no sort button has reordered the table since.
+  bool ShowsChosenRace() const;
+
   const AnalysisKind& kind_;
-  std::string rebuilt_race_;
-  int rebuilt_t1_ = 0;
-  int rebuilt_t2_ = 0;
+  RaceOddsRecord shown_race_;
+  int shown_t1_ = 0;
+  int shown_t2_ = 0;
   bool rebuilt_ = false;
 };
 

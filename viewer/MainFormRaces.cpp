@@ -35,8 +35,20 @@ void TForm1::Track1Click() {
 
   const std::string race_file = State.DayDataFolder + "/" + State.RaceFileName;
   const std::vector<std::string> lines = base::ReadLines(race_file);
-  RefreshRaceHeaders(lines, base::FileAgeDos(race_file), State.DayWorkFolder, State.CurrentRace,
-                     race_file);
+  // Record files that held no record were set aside: told once, also when a later line
+  // stops the refresh.
+  std::vector<SetAsideRecord> set_aside;
+  auto tell = [&set_aside] {
+    if (!set_aside.empty()) ui::ShowMessage(SetAsideMessage(set_aside));
+  };
+  try {
+    RefreshRaceHeaders(lines, base::FileAgeDos(race_file), State.DayWorkFolder, State.CurrentRace,
+                       race_file, &set_aside);
+  } catch (...) {
+    tell();
+    throw;
+  }
+  tell();
 
   BlankRaceCaptions();
   const std::array<std::string, 12> captions = RaceButtonCaptions(lines, State.ChosenTrackCode);

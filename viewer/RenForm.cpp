@@ -137,16 +137,18 @@ void TForm3::FormCreate() {
 
 void TForm3::FormClose(ui::CloseAction& action) { CloseAnalysisWindow(action); }
 
-int32_t TForm3::HorseCount() const { return TableHorseCount(State.CurrentRace.RunnerCount()); }
+int32_t TForm3::HorseCount() const { return TableHorseCount(ShownRace().RunnerCount()); }
 
 void TForm3::Edit3Change() {
   TakeMarksOfCurrentRace();
-  if (ShowsChosenRace()) return;
-  base::TextGrid table =
-      BuildQuinellaTable(State.CurrentRace, State.Time1Snapshot, State.Time2Snapshot);
+  RebuildTable();
+}
+
+void TForm3::ShowTable(const RaceOddsRecord& race, int t1, int t2) {
+  base::TextGrid table = BuildQuinellaTable(race, t1, t2);
+  NoteShown(race, t1, t2);
   Sort.SortAscending = false;
   SortAndShow(std::move(table), 1);  // 単勝: by popularity, ascending
-  NoteRebuilt();
 }
 
 void TForm3::SpeedButton1Click(int button) {

@@ -158,32 +158,31 @@ void TForm2::FormCreate() {
 
 void TForm2::FormClose(ui::CloseAction& action) { CloseAnalysisWindow(action); }
 
-int32_t TForm2::HorseCount() const { return TableHorseCount(State.CurrentRace.RunnerCount()); }
+int32_t TForm2::HorseCount() const { return TableHorseCount(ShownRace().RunnerCount()); }
 
 void TForm2::Edit1Change() {
-  const RaceOddsRecord& race = State.CurrentRace;
-  const int32_t n = HorseCount();
   TakeMarksOfCurrentRace();
   Timer1.SetEnabled(false);
-  const bool rebuild = !ShowsChosenRace();
-  base::TextGrid table;
-  if (rebuild) table = BuildHorseTable(race, State.Time1Snapshot, State.Time2Snapshot);
-  Edit5.SetText(PostTimeField(race.PostTime()));
+  RebuildTable();
 
+  // The memo belongs to the chosen race, whatever its table came to.
+  Edit5.SetText(PostTimeField(State.CurrentRace.PostTime()));
   ShowMemoText(Memo1, InformationText());
   Timer1.SetInterval(1000);
   const CountdownStart countdown = DecideCountdown(State.ChosenFileDate, Edit5.Text(), base::Now());
   if (countdown.start_timer) Timer1.SetEnabled(true);
   if (countdown.show_post_time_past) ShowMemoText(Memo1, PostTimePastText(10));
   ShowPayoffs();
+}
 
-  if (rebuild) {
-    SortHorseTable(table, n, Sort.SortColumn, Sort.SortAscending);
-    MarkScratchedRows(table, n);
-    StringGrid1.SetTexts(std::move(table));
-    RebuildHorseCharts();
-    NoteRebuilt();
-  }
+void TForm2::ShowTable(const RaceOddsRecord& race, int t1, int t2) {
+  base::TextGrid table = BuildHorseTable(race, t1, t2);
+  NoteShown(race, t1, t2);
+  const int32_t n = HorseCount();
+  SortHorseTable(table, n, Sort.SortColumn, Sort.SortAscending);
+  MarkScratchedRows(table, n);
+  StringGrid1.SetTexts(std::move(table));
+  RebuildHorseCharts();
   if (FirstBuild) {
     Sort.SortAscending = false;
     SpeedButton1Click(4);  // 単勝: by win rank

@@ -32,6 +32,9 @@ class TForm2 : public AnalysisForm {
   void FormClose(ui::CloseAction& action);
   // The rebuild of table, memo and charts; the change handler of Edit1 to Edit4.
   void Edit1Change();
+  // Table and charts of the race at snapshots t1 and t2, sorted by the current key (and
+  // by win rank at the window's first build).
+  void ShowTable(const RaceOddsRecord& race, int t1, int t2) override;
   // A press of the sort button SpeedButton<button>.
   void SpeedButton1Click(int button);
   ui::CellStyle StringGrid1DrawCell(int col, int row) const;
@@ -48,7 +51,7 @@ class TForm2 : public AnalysisForm {
   // Draws every cell anew (a mark changed).
   void RepaintHorseTable();
   void RepaintTable() override { RepaintHorseTable(); }
-  // Refills the four charts from the table and CurrentRace.
+  // Refills the four charts from the table and the race it shows.
   void RebuildHorseCharts();
 
   // The sort key, its direction and the red button; FirstBuild until the first rebuild
@@ -104,7 +107,7 @@ class TForm2 : public AnalysisForm {
   void LayOut();
   void SetUpCharts();
   void BindHandlers();
-  // The runners the table shows.
+  // The runners of the race the table shows.
   int32_t HorseCount() const;
   // SpeedButton<k> as entry k - 1.
   std::array<ui::SpeedButton*, 12> SortButtons();

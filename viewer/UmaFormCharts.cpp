@@ -117,7 +117,7 @@ void TForm2::SetUpCharts() {
 }
 
 void TForm2::RebuildHorseCharts() {
-  HorseCharts c = viewer::RebuildHorseCharts(StringGrid1.Texts(), State.CurrentRace);
+  HorseCharts c = viewer::RebuildHorseCharts(StringGrid1.Texts(), ShownRace());
   // The chart's series in the order they were added.
   auto fill = [&c](ui::Chart& chart,
                    std::initializer_list<ui::SeriesPoints HorseCharts::*> series) {

@@ -122,15 +122,15 @@ void TForm4::FormCreate() {
 
 void TForm4::FormClose(ui::CloseAction& action) { CloseAnalysisWindow(action); }
 
-int32_t TForm4::BracketRows() const { return BracketRowCount(State.CurrentRace.RunnerCount()); }
+int32_t TForm4::BracketRows() const { return BracketRowCount(ShownRace().RunnerCount()); }
 
-void TForm4::Edit3Change() {
-  if (ShowsChosenRace()) return;
-  base::TextGrid table =
-      BuildBracketTable(State.CurrentRace, State.Time1Snapshot, State.Time2Snapshot);
+void TForm4::Edit3Change() { RebuildTable(); }
+
+void TForm4::ShowTable(const RaceOddsRecord& race, int t1, int t2) {
+  base::TextGrid table = BuildBracketTable(race, t1, t2);
+  NoteShown(race, t1, t2);
   Sort.SortAscending = false;
   SortAndShow(std::move(table), 1);  // 単勝（馬）: by popularity, ascending
-  NoteRebuilt();
 }
 
 void TForm4::SpeedButton1Click(int button) {
@@ -148,7 +148,7 @@ void TForm4::SortAndShow(base::TextGrid table, int button) {
 }
 
 void TForm4::FillBracketCharts() {
-  BracketCharts c = viewer::FillBracketCharts(StringGrid1.Texts(), State.CurrentRace);
+  BracketCharts c = viewer::FillBracketCharts(StringGrid1.Texts(), ShownRace());
   Chart1.SetPoints(0, std::move(c.Series1));
   Chart1.SetPoints(1, std::move(c.Series2));
   Chart1.SetPoints(2, std::move(c.Series3));

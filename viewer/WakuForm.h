@@ -28,10 +28,12 @@ class TForm4 : public AnalysisForm {
   void FormClose(ui::CloseAction& action);
   // The rebuild of table and charts; the change handler of Edit1 to Edit4.
   void Edit3Change();
+  // Table and charts of the race at snapshots t1 and t2, sorted by popularity.
+  void ShowTable(const RaceOddsRecord& race, int t1, int t2) override;
   // A press of the sort button SpeedButton<button>.
   void SpeedButton1Click(int button);
   ui::CellStyle StringGrid1DrawCell(int col, int row) const;
-  // Refills the two charts from the table and CurrentRace.
+  // Refills the two charts from the table and the race it shows.
   void FillBracketCharts();
 
   // The sort key, its direction and the red button.
@@ -57,7 +59,7 @@ class TForm4 : public AnalysisForm {
  private:
   void LayOut();
   void SetUpCharts();
-  // The bracket rows of the table.
+  // The bracket rows of the race the table shows.
   int32_t BracketRows() const;
   // A press of SpeedButton<button> on the table's texts: the key chosen, the rows sorted
   // and shown, the charts refilled.

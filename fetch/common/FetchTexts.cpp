@@ -36,6 +36,10 @@ std::string CannotWriteFileText(std::string_view path) {
   return "ファイルに書き込めません：" + std::string(path);
 }
 
+std::string LostTemporaryFileText(std::string_view path) {
+  return "一時ファイルが削除されたため作成できません：" + std::string(path);
+}
+
 std::string FileErrorLog(std::string_view detail) {
   return "ファイルエラー:" + std::string(detail) + kCrLf;
 }

@@ -1,7 +1,5 @@
 #include "fetch/common/LineFile.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -49,22 +47,15 @@ void MakeDayFolder(const std::string& day_folder) {
 }
 
 void RemoveStaleTemporaryFiles(const std::string& folder) {
-  for (const std::string& name : base::ListEntries(folder)) {
-    if (!IsTemporaryName(name)) continue;
-    const std::string path = folder + "/" + name;
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0) continue;
-    // The program that writes a temporary file holds its lock until the file is closed or
-    // abandoned; a lock that can be had belongs to no running program.
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(path.c_str());
-    ::close(fd);
-  }
+  base::RemoveUnlockedFiles(folder, IsTemporaryName);
 }
 
 void LineFile::Discard() noexcept {
+  // The temporary file goes, unless it is no longer ours (another program's file took its
+  // name); its lock goes with the close.
+  if (file_ && !temp_.empty() && base::NamesFile(temp_, ::fileno(file_))) ::unlink(temp_.c_str());
   if (file_) std::fclose(file_);
   file_ = nullptr;
-  if (!temp_.empty()) ::unlink(temp_.c_str());
   temp_.clear();
 }
 
@@ -86,16 +77,17 @@ void LineFile::Create(const std::string& path) {
   }
   RemoveStaleTemporaryFiles(FolderOf(path));
   temp_ = path + "." + std::to_string(::getpid()) + std::string(kPartEnd);
-  int fd = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  int fd = base::CreateLockedFile(temp_);
   if (fd < 0) {
     temp_.clear();
     Fail(CannotCreateFileText(path), "cannot create");
   }
-  ::flock(fd, LOCK_EX);
   file_ = ::fdopen(fd, "wb");
   if (!file_) {
     int error = errno;
+    ::unlink(temp_.c_str());
     ::close(fd);
+    temp_.clear();
     errno = error;
     Fail(CannotCreateFileText(path), "cannot create");
   }
@@ -111,17 +103,25 @@ void LineFile::WriteLine(std::string_view line, bool flush) {
 
 void LineFile::Close() {
   if (!file_) return;
-  std::FILE* f = file_;
-  file_ = nullptr;
-  if (std::fclose(f) != 0) Fail(CannotWriteFileText(path_), "cannot write");
+  if (std::fflush(file_) != 0) Fail(CannotWriteFileText(path_), "cannot write");
   if (!has_lines_ && base::PathExists(path_)) {
     Discard();  // an empty result keeps the old file
     return;
+  }
+  // The file is still open, so still locked: another run's cleanup leaves it alone until it
+  // has its final name.
+  if (before_rename_for_test) before_rename_for_test(temp_);
+  if (!base::NamesFile(temp_, ::fileno(file_))) {
+    errno = ENOENT;
+    Fail(LostTemporaryFileText(path_), "lost the temporary file of");
   }
   if (::rename(temp_.c_str(), path_.c_str()) != 0) {
     Fail(CannotCreateFileText(path_), "cannot create");
   }
   temp_.clear();
+  std::FILE* f = file_;
+  file_ = nullptr;
+  if (std::fclose(f) != 0) Fail(CannotWriteFileText(path_), "cannot write");
 }
 
 }  // namespace fetch

@@ -7,6 +7,7 @@
 // and whose what() says what the system reported.
 #pragma once
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,8 +30,9 @@ class OutputError : public base::FileError {
 void MakeDayFolder(const std::string& day_folder);
 
 // One output file. Its temporary file is the file's name followed by "." + the process id
-// + ".part", locked while it is written; the temporary files of runs that were killed
-// (unlocked ones) are removed whenever a file is made in their folder.
+// + ".part", locked from its creation until it has taken the file's place; the temporary
+// files of runs that were killed (unlocked ones) are removed whenever a file is made in
+// their folder.
 class LineFile {
  public:
   LineFile() = default;
@@ -46,11 +48,16 @@ class LineFile {
   void WriteLine(std::string_view line, bool flush);
   // Ends the file: it takes the place of the old one. A file without lines replaces no old
   // file: it is made, empty, only where there is none. Nothing happens when none is open;
-  // the temporary file is gone also when this throws.
+  // the temporary file is gone also when this throws. A temporary file that another program
+  // removed fails with LostTemporaryFileText.
   void Close();
   // Ends the file without replacing the old one (after a failure, or when a run ends
   // before the file is whole).
   void Abandon() noexcept;
+
+  // For tests: runs inside Close, with the temporary file's path, after the last line has
+  // reached the system and before the rename.
+  static inline std::function<void(const std::string& temp)> before_rename_for_test;
 
  private:
   [[noreturn]] void Fail(const std::string& status, const char* what);

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 #include <cerrno>
 #include <cstring>
@@ -10,6 +13,12 @@
 #include "tests/support/temp_dir.h"
 
 namespace {
+
+std::vector<std::string> Sorted(const std::string& folder) {
+  std::vector<std::string> names = base::ListEntries(folder);
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 TEST(Files, LinesEndAtCrLfLfOrCr) {
   using L = std::vector<std::string>;
@@ -28,6 +37,44 @@ TEST(Files, AtomicWriteReplacesWholeAndLeavesNoTemporary) {
   base::WriteFileAtomic(path, "bc");
   EXPECT_EQ("bc", base::ReadFileBytes(path));
   EXPECT_EQ(std::vector<std::string>{"r.ods"}, base::ListEntries(dir.path()));
+}
+
+TEST(Files, AtomicWriteRemovesTheLeftoversOfKilledWritersInItsFolder) {
+  testsupport::TempDir dir;
+  // A killed viewer's leftover, and the temporary file of a writer that is still at work.
+  testsupport::WriteFile(dir / "05020401.ods.tmp~", "torn");
+  const int live = base::CreateLockedFile(dir / "05020402.ods.tmp~");
+  ASSERT_GE(live, 0);
+  testsupport::WriteFile(dir / "05020403.ods", "kept");
+  base::WriteFileAtomic(dir / "05020404.ods", "new");
+  EXPECT_FALSE(base::PathExists(dir / "05020401.ods.tmp~"));
+  EXPECT_TRUE(base::NamesFile(dir / "05020402.ods.tmp~", live));
+  EXPECT_EQ("kept", base::ReadFileBytes(dir / "05020403.ods"));
+  EXPECT_EQ("new", base::ReadFileBytes(dir / "05020404.ods"));
+  ::close(live);
+  base::WriteFileAtomic(dir / "05020404.ods", "newer");
+  EXPECT_EQ((std::vector<std::string>{"05020403.ods", "05020404.ods"}), Sorted(dir.path()));
+}
+
+TEST(Files, SetAsideNeverReplacesAnEntry) {
+  testsupport::TempDir dir;
+  const std::string path = dir / "05020405.ods";
+  testsupport::WriteFile(path, "first");
+  EXPECT_EQ(path + ".damaged", base::SetAside(path, "damaged"));
+  testsupport::WriteFile(path, "second");
+  EXPECT_EQ(path + ".damaged.2", base::SetAside(path, "damaged"));
+  base::MakeDirs(path + "/inside");  // a folder in the file's place
+  EXPECT_EQ(path + ".damaged.3", base::SetAside(path, "damaged"));
+  EXPECT_FALSE(base::PathExists(path));
+  EXPECT_EQ("first", base::ReadFileBytes(path + ".damaged"));
+  EXPECT_EQ("second", base::ReadFileBytes(path + ".damaged.2"));
+  EXPECT_TRUE(base::DirExists(path + ".damaged.3/inside"));
+  try {
+    base::SetAside(path, "damaged");  // nothing there any more
+    FAIL();
+  } catch (const base::FileError& e) {
+    EXPECT_NE(std::string(e.what()).find(path), std::string::npos);
+  }
 }
 
 TEST(Files, FailuresNameTheFile) {

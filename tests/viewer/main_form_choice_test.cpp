@@ -201,6 +201,43 @@ TEST_F(ChoiceTest, TheSecondTimeWritesTheHeadersOfTheOpenWindowsInTheirOrder) {
   EXPECT_EQ(log, (std::vector<std::string>{"H closed", "Q closed", "B closed"}));
 }
 
+TEST_F(ChoiceTest, ARecordFileThatHoldsNoRecordIsSetAsideAndTheDayGoesOn) {
+  // Race 5's record cut short, race 6's place taken by a folder, a damaged race 5 set aside
+  // earlier, and the leftover of a viewer killed while it wrote race 11's marks.
+  const std::string leftover = WorkDay() + "/05020411.mrk.tmp~";
+  testsupport::WriteFile(RecordFile("05020405"), "short");
+  testsupport::WriteFile(RecordFile("05020405") + ".damaged", "earlier");
+  base::MakeDirs(RecordFile("05020406"));
+  testsupport::WriteFile(leftover, "torn");
+  Start();
+  form->Track1.Click();
+
+  // One message names each file and the name it is kept as.
+  ASSERT_EQ(messages.messages().size(), 1u) << testsupport::Readable(Texts());
+  const std::string text = Texts()[0];
+  for (const std::string& name : {RecordFile("05020405"), RecordFile("05020405") + ".damaged.2",
+                                  RecordFile("05020406"), RecordFile("05020406") + ".damaged"}) {
+    EXPECT_NE(text.find("\"" + name + "\""), std::string::npos) << name << ": " << text;
+  }
+  EXPECT_EQ("earlier", base::ReadFileBytes(RecordFile("05020405") + ".damaged"));
+  EXPECT_EQ("short", base::ReadFileBytes(RecordFile("05020405") + ".damaged.2"));
+  EXPECT_TRUE(base::DirExists(RecordFile("05020406") + ".damaged"));
+  EXPECT_FALSE(base::PathExists(leftover));
+  // The records are made anew, every race button has its caption, the races work.
+  for (const char* race : {"05020405", "05020406", "05020407"}) {
+    EXPECT_EQ(base::ReadFileBytes(RecordFile(race)).size(), RaceOddsRecord::kSize) << race;
+  }
+  EXPECT_EQ(form->RaceButtons.Caption(5), " 5R");
+  EXPECT_EQ(form->RaceButtons.Caption(11), "11R");
+  form->Race11.Click();
+  EXPECT_EQ(TimeCaptions(1), kFiveTimes);
+
+  // Told once: the next press finds nothing to set aside.
+  form->Track1.UncheckGroup();
+  form->Track1.Click();
+  EXPECT_EQ(messages.messages().size(), 1u) << testsupport::Readable(Texts());
+}
+
 TEST_F(ChoiceTest, ARaceWithoutAnOddsFileChangesNothingElse) {
   ChooseTokyo11();
   const std::string current = State.CurrentRace.bytes();

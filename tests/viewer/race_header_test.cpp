@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "base/csv.h"
 #include "base/errors.h"
 #include "base/files.h"
@@ -206,11 +208,47 @@ TEST_F(RefreshRaceHeaders, StopsAtABadLineKeepingEarlierFiles) {
   EXPECT_FALSE(base::FileExists(work + "/09020402.ods"));
 
   EXPECT_THROW(viewer::RefreshRaceHeaders({"2024,x,y"}, 1, work, current), base::ConversionError);
+}
 
-  // A stored record that is too short stops the refresh with the file error.
-  testsupport::WriteFile(work + "/05020401.ods", "short");
-  EXPECT_THROW(viewer::RefreshRaceHeaders(lines, 1, work, current), base::FileError);
-  EXPECT_EQ("short", base::ReadFileBytes(work + "/05020401.ods"));
+TEST_F(RefreshRaceHeaders, SetsAsideARecordFileThatHoldsNoRecordAndMakesItAnew) {
+  RaceOddsRecord current;
+  viewer::RefreshRaceHeaders(lines, 1, work, current);
+  const std::string tokyo = work + "/05020401.ods";
+  const std::string hanshin = work + "/09020402.ods";
+  // 東京's record cut short (and an earlier damaged one set aside already), 阪神's replaced
+  // by a folder.
+  testsupport::WriteFile(tokyo, "short");
+  testsupport::WriteFile(tokyo + ".damaged", "earlier");
+  std::filesystem::remove(hanshin);
+  base::MakeDirs(hanshin + "/inside");
+
+  std::vector<viewer::SetAsideRecord> set_aside;
+  viewer::RefreshRaceHeaders(lines, 2, work, current, "DG240601.CSV", &set_aside);
+  ASSERT_EQ(set_aside.size(), 2u);
+  EXPECT_EQ(set_aside[0].path, tokyo);
+  EXPECT_EQ(set_aside[0].kept_as, tokyo + ".damaged.2");
+  EXPECT_NE(set_aside[0].reason.find("Read beyond end of file"), std::string::npos);
+  EXPECT_EQ(set_aside[1].path, hanshin);
+  EXPECT_EQ(set_aside[1].kept_as, hanshin + ".damaged");
+  // Kept as they were; the records made anew from their race lines.
+  EXPECT_EQ("earlier", base::ReadFileBytes(tokyo + ".damaged"));
+  EXPECT_EQ("short", base::ReadFileBytes(tokyo + ".damaged.2"));
+  EXPECT_TRUE(base::DirExists(hanshin + ".damaged/inside"));
+  for (const std::string& path : {tokyo, hanshin}) {
+    const RaceOddsRecord stored = viewer::ReadRaceOddsRecord(path);
+    EXPECT_EQ(2, stored.RaceFileAge());
+    EXPECT_EQ("90000", stored.Label(1));
+  }
+  const std::string message = viewer::SetAsideMessage(set_aside);
+  for (const auto& r : set_aside) {
+    EXPECT_NE(message.find("\"" + r.path + "\""), std::string::npos) << message;
+    EXPECT_NE(message.find("\"" + r.kept_as + "\""), std::string::npos) << message;
+  }
+
+  // The next refresh finds nothing to set aside.
+  set_aside.clear();
+  viewer::RefreshRaceHeaders(lines, 3, work, current, "DG240601.CSV", &set_aside);
+  EXPECT_TRUE(set_aside.empty());
 }
 
 }  // namespace

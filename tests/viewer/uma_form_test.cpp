@@ -461,6 +461,26 @@ TEST_F(HorseWindowTest, APayoffFailureIsToldOnceWithItsLine) {
   EXPECT_EQ(Texts().size(), 2u) << testsupport::Readable(Texts());
 }
 
+TEST_F(HorseWindowTest, AMarkFileShorterThanARecordIsKeptAndNeverWrittenOver) {
+  base::MakeDirs(WorkDay());
+  testsupport::WriteFile(MarkFile(), "short");
+  viewer::TForm2& w = OpenHorseWindow();
+  ui::ProcessMessages();
+  ASSERT_EQ(messages.messages().size(), 1u) << testsupport::Readable(Texts());
+  EXPECT_NE(Texts()[0].find("\"" + MarkFile() + ".damaged\""), std::string::npos) << Texts()[0];
+  EXPECT_EQ(base::ReadFileBytes(MarkFile() + ".damaged"), "short");
+  EXPECT_EQ(viewer::CurrentMarks.Marks, viewer::HorseMarks{1});  // no marks
+
+  // The race's marks reach a new file; the kept one stays as it was.
+  w.StringGrid1.ClickCell(2, viewertest::RowOfHorse(w.StringGrid1, 1, 2, 3));
+  ShowRace(WindowRace(3, viewertest::kTokyo10));
+  EXPECT_EQ(base::ReadFileBytes(MarkFile()),
+            viewertest::MarkFileBytes(viewertest::kTokyo11, {1, 0, 3}));
+  EXPECT_EQ(base::ReadFileBytes(MarkFile() + ".damaged"), "short");
+  ui::ProcessMessages();
+  EXPECT_EQ(messages.messages().size(), 1u) << testsupport::Readable(Texts());
+}
+
 TEST_F(HorseWindowTest, TheTableIsReadableThroughTheAccessibleInterface) {
   viewer::TForm2& w = OpenHorseWindow();
   QAccessibleInterface* table = testsupport::AccessibleOf(w.StringGrid1);

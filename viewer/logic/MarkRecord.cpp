@@ -59,18 +59,20 @@ void SaveMarkFile(const std::string& work_folder, std::string_view key, MarkReco
   base::WriteFileAtomic(MarkFilePath(work_folder, key), MarkRecordBytes(marks));
 }
 
-void LoadMarkFile(const std::string& work_folder, std::string_view key, MarkRecord& marks) {
+std::string LoadMarkFile(const std::string& work_folder, std::string_view key, MarkRecord& marks) {
   const std::string path = MarkFilePath(work_folder, key);
   if (!base::FileExists(path)) {
     ResetMarks(marks);
-    return;
+    return {};
   }
   const std::string bytes = base::ReadFileBytes(path);
   if (bytes.size() < kMarkRecordSize) {
+    std::string kept_as = base::SetAside(path, "damaged");
     ResetMarks(marks);
-    return;
+    return kept_as;
   }
   marks = MarkRecordOfBytes(bytes);
+  return {};
 }
 
 int32_t ToggleMark(int32_t mark, bool ctrl, bool alt) {

@@ -50,9 +50,12 @@ void SaveMarkFile(const std::string& work_folder, std::string_view race_key, Mar
 
 // Reads the mark file of the race with this key into `marks`, all fields. Without the file,
 // or with one shorter than a record, the race has no marks: Marks entry 0 := 1, the other
-// entries and all ReservedMarks := 0, RaceKey and MarkFileName kept. A file that exists but
-// cannot be read throws base::FileError.
-void LoadMarkFile(const std::string& work_folder, std::string_view race_key, MarkRecord& marks);
+// entries and all ReservedMarks := 0, RaceKey and MarkFileName kept. A file shorter than a
+// record is first set aside (base::SetAside with "damaged"), so that the next save does not
+// write over it; the result is then the name it was kept as (else empty). A file that
+// exists but cannot be read, or cannot be set aside, throws base::FileError.
+std::string LoadMarkFile(const std::string& work_folder, std::string_view race_key,
+                         MarkRecord& marks);
 
 // The mark after a click: any mark is cleared whatever keys are held; no mark becomes 3,
 // 2 with Ctrl down, 1 with Alt down (Alt wins over Ctrl).

@@ -56,7 +56,9 @@ void FillRaceHeader(RaceOddsRecord& r, const std::vector<std::string>& f, int32_
 
 void RefreshRaceHeaders(const std::vector<std::string>& race_lines, int32_t race_file_age,
                         const std::string& day_work_folder, RaceOddsRecord& current,
-                        std::string_view race_file) {
+                        std::string_view race_file, std::vector<SetAsideRecord>* set_aside) {
+  std::vector<SetAsideRecord> unnoted;
+  if (!set_aside) set_aside = &unnoted;
   for (std::size_t n = 0; n < race_lines.size(); ++n) {
     std::vector<std::string> fields = base::SplitCsvLine(race_lines[n]);
     if (fields.empty()) continue;
@@ -65,9 +67,9 @@ void RefreshRaceHeaders(const std::vector<std::string>& race_lines, int32_t race
                                   LinePlace(race_file, n));
     }
     std::string path = RaceRecordPath(day_work_folder, fields[0]);
-    std::string stored;  // the file's bytes, empty when there is none
-    if (base::FileExists(path)) {
-      stored = base::ReadFileBytes(path);
+    // The file's bytes, empty when there is none.
+    const std::string stored = ReadStoredRecordBytes(path, *set_aside).value_or("");
+    if (!stored.empty()) {
       current = RaceOddsRecordOfFile(path, stored);
     } else {
       InitRaceOddsRecord(current);

@@ -31,12 +31,15 @@ void FillRaceHeader(RaceOddsRecord& record, const std::vector<std::string>& fiel
 // The header refresh of a racecourse choice, for every race line in order (empty lines
 // passed over): the race's record file is read into `current` (or `current` initialised
 // when there is none), its header filled and the file written back (unless it already
-// holds exactly these bytes), the work folder made when missing. An error stops at that line; the
-// files of the earlier lines stay written. A line whose field 0 is not a 16-digit race key, or
-// whose numbers are no integers, throws base::ConversionError naming race_file and the line.
+// holds exactly these bytes), the work folder made when missing. A record file that holds
+// no record is set aside and made anew (ReadStoredRecordBytes), noted in *set_aside when
+// given. An error stops at that line; the files of the earlier lines stay written. A line
+// whose field 0 is not a 16-digit race key, or whose numbers are no integers, throws
+// base::ConversionError naming race_file and the line.
 void RefreshRaceHeaders(const std::vector<std::string>& race_lines, int32_t race_file_age,
                         const std::string& day_work_folder, RaceOddsRecord& current,
-                        std::string_view race_file = "the race file");
+                        std::string_view race_file = "the race file",
+                        std::vector<SetAsideRecord>* set_aside = nullptr);
 
 // Where a race's header came from, for the errors of its fields: " (race file line n)" of
 // the first line of the race file whose field 0 is the key, " (race file)" when the file

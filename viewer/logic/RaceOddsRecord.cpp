@@ -106,18 +106,61 @@ RaceOddsRecord ReadRaceOddsRecord(const std::string& path) {
   return RaceOddsRecordOfFile(path, base::ReadFileBytes(path));
 }
 
-RaceOddsRecord RaceOddsRecordOfFile(const std::string& path, std::string bytes) {
+namespace {
+
+void CheckHoldsARecord(const std::string& path, const std::string& bytes) {
   if (bytes.size() < RaceOddsRecord::kSize) {
     throw base::FileError("Read beyond end of file \"" + path + "\": it holds " +
                           std::to_string(bytes.size()) + " bytes, a race record " +
                           std::to_string(RaceOddsRecord::kSize));
   }
+}
+
+}  // namespace
+
+RaceOddsRecord RaceOddsRecordOfFile(const std::string& path, std::string bytes) {
+  CheckHoldsARecord(path, bytes);
   bytes.resize(RaceOddsRecord::kSize);
   return RaceOddsRecord::FromBytes(bytes);
 }
 
 void WriteRaceOddsRecord(const std::string& path, const RaceOddsRecord& record) {
   base::WriteFileAtomic(path, record.bytes());
+}
+
+std::optional<std::string> ReadStoredRecordBytes(const std::string& path,
+                                                 std::vector<SetAsideRecord>& set_aside) {
+  std::string reason;
+  if (base::FileExists(path)) {
+    try {
+      std::string bytes = base::ReadFileBytes(path);
+      CheckHoldsARecord(path, bytes);
+      return bytes;
+    } catch (const base::FileError& e) {
+      reason = e.what();
+    }
+  } else if (base::PathExists(path)) {
+    reason = "\"" + path + "\" is not a file";
+  } else {
+    return std::nullopt;
+  }
+  try {
+    set_aside.push_back({path, base::SetAside(path, "damaged"), reason});
+  } catch (const base::FileError& e) {
+    throw base::FileError(reason + "; " + e.what());
+  }
+  return std::nullopt;
+}
+
+std::string SetAsideMessage(const std::vector<SetAsideRecord>& set_aside) {
+  std::string text;
+  for (const SetAsideRecord& r : set_aside) {
+    if (!text.empty()) text += "\r\n\r\n";
+    // The reason names the file.
+    text += r.reason + ". The file is kept as \"" + r.kept_as +
+            "\", and the race's record is made anew.";
+  }
+  return text;
 }
 
 }  // namespace viewer

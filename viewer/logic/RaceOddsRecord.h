@@ -6,8 +6,10 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace viewer {
 
@@ -132,5 +134,22 @@ RaceOddsRecord ReadRaceOddsRecord(const std::string& path);
 RaceOddsRecord RaceOddsRecordOfFile(const std::string& path, std::string bytes);
 // Creates or replaces the file with the record, never leaving it half-written.
 void WriteRaceOddsRecord(const std::string& path, const RaceOddsRecord& record);
+
+// A record file that held no record and was given a new name.
+struct SetAsideRecord {
+  std::string path;     // the record file
+  std::string kept_as;  // the name it has now
+  std::string reason;   // why it could not be read, naming the file
+};
+// The bytes of a race's record file (at least a record's; nothing when there is no file).
+// The record files are the viewer's own store, made anew from jv_data: a path that holds no
+// record (a file shorter than one, a file that cannot be read, a folder) is set aside under
+// the name path + ".damaged" (".damaged.2", ... when taken; nothing is replaced), noted in
+// `set_aside`, and gives nothing, as a missing file does. One that cannot be renamed either
+// throws base::FileError naming it and why it could not be read.
+std::optional<std::string> ReadStoredRecordBytes(const std::string& path,
+                                                 std::vector<SetAsideRecord>& set_aside);
+// The message that tells the user which record files were set aside, one paragraph each.
+std::string SetAsideMessage(const std::vector<SetAsideRecord>& set_aside);
 
 }  // namespace viewer

@@ -9,6 +9,8 @@
 #include <memory>
 
 #include "base/files.h"
+#include "fetch/common/FetchTexts.h"
+#include "fetch/common/LineFile.h"
 #include "fetch/jvlink/RecordedJVLink.h"
 #include "fetch/pricepull/OddsFetch.h"
 #include "fetch/pricepull/OddsLines.h"
@@ -321,6 +323,27 @@ TEST_F(OddsFetch, OddsFileThatCannotBeMadeIsShownAndJVCloseIsCalled) {
   EXPECT_SJIS_EQ(odds[keys[0]].jr, Output(Path(keys[0], "JR")));
   EXPECT_EQ(8, calls->Count("JVClose"));
   EXPECT_SJIS_EQ(failure, view.LastStatus());
+}
+
+TEST_F(OddsFetch, AQuinellaFileWhoseTemporaryFileWasRemovedIsAFailureTheStatusNames) {
+  WriteRaceFile();
+  WriteFile(work() + "/" + Path(keys[0], "JR"), "old jr\r\n");
+  // Another program removes the first quinella file's temporary file before its rename.
+  bool removed = false;
+  fetch::LineFile::before_rename_for_test = [&](const std::string& temp) {
+    if (removed || temp.find("/JR") == std::string::npos) return;
+    removed = std::remove(temp.c_str()) == 0;
+  };
+  EXPECT_EQ(RunEnd::kDone, Run());
+  fetch::LineFile::before_rename_for_test = nullptr;
+  ASSERT_TRUE(removed);
+  const std::string failure = fetch::LostTemporaryFileText(Path(keys[0], "JR"));
+  const std::vector<std::string> s = view.Texts("status");
+  EXPECT_NE(std::find(s.begin(), s.end(), failure), s.end()) << testsupport::Readable(s);
+  EXPECT_SJIS_EQ(failure, view.LastStatus());
+  EXPECT_EQ("old jr\r\n", Output(Path(keys[0], "JR")));
+  EXPECT_SJIS_EQ(odds[keys[1]].jr, Output(Path(keys[1], "JR")));
+  EXPECT_TRUE(fetchtest::TemporaryFiles(work() + "/jv_data/20160305").empty());
 }
 
 TEST_F(OddsFetch, CloseRequestFinishesTheFetchUnderWayThenStops) {

@@ -85,17 +85,27 @@ TEST_F(MarkFileTest, SaveWritesTheRecordWithItsKeyAndNameAndLoadReadsItBack) {
 }
 
 TEST_F(MarkFileTest, NoFileOrAShortOneMeansNoMarks) {
-  for (const std::string& content :
-       {std::string("none"), std::string(187, '\x03'), std::string()}) {
-    if (content != "none") testsupport::WriteFile(path_, content);
+  // A short file is kept under a new name, so that no save writes over it.
+  const struct {
+    std::string content;
+    std::string kept_as;
+  } cases[] = {{"none", ""},
+               {std::string(187, '\x03'), path_ + ".damaged"},
+               {std::string(), path_ + ".damaged.2"}};
+  for (const auto& c : cases) {
+    if (c.content != "none") testsupport::WriteFile(path_, c.content);
     viewer::MarkRecord m = SomeMarks();
     m.RaceKey = "kept";
-    viewer::LoadMarkFile(work_, kKey, m);
+    EXPECT_EQ(c.kept_as, viewer::LoadMarkFile(work_, kKey, m));
     viewer::MarkRecord expected;
     expected.RaceKey = "kept";
     expected.MarkFileName = "05021211.mrk";
     expected.Marks[0] = 1;
-    EXPECT_EQ(expected, m) << content.size();
+    EXPECT_EQ(expected, m) << c.content.size();
+    EXPECT_FALSE(base::PathExists(path_));
+    if (!c.kept_as.empty()) {
+      EXPECT_EQ(c.content, base::ReadFileBytes(c.kept_as));
+    }
   }
   // A longer file gives its first record.
   testsupport::WriteFile(path_, viewer::MarkRecordBytes(SomeMarks()) + "tail");

@@ -1,0 +1,93 @@
+// The fetch programs' whole-file writer with two writers in one folder (two runs over the
+// same day at once): a writer keeps its temporary file locked until the file has its final
+// name, so the other's cleanup removes only the leftovers of killed runs; a writer whose
+// temporary file another program removed says so.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "base/files.h"
+#include "fetch/common/FetchTexts.h"
+#include "fetch/common/LineFile.h"
+#include "tests/support/sjis_assert.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+using fetch::LineFile;
+
+class LineFileTest : public ::testing::Test {
+ protected:
+  void TearDown() override { LineFile::before_rename_for_test = nullptr; }
+
+  std::vector<std::string> Temporary() const {
+    std::vector<std::string> names = base::ListEntries(dir.path());
+    std::erase_if(names, [](const std::string& n) { return !n.ends_with(".part"); });
+    return names;
+  }
+
+  testsupport::TempDir dir;
+  const std::string jr = dir / "JR05162411.CSV";
+  const std::string jw = dir / "JW05162411.CSV";
+};
+
+TEST_F(LineFileTest, AnotherWritersCleanupLeavesAFileBetweenItsLastLineAndItsRename) {
+  // A killed run's leftover, which nobody holds.
+  const std::string leftover = dir / "JD05162411.CSV.99999999.part";
+  testsupport::WriteFile(leftover, "torn");
+
+  LineFile a;
+  a.Create(jr);
+  a.WriteLine("a1", false);
+  bool held = false;
+  LineFile::before_rename_for_test = [&](const std::string& temp) {
+    if (held) return;
+    held = true;
+    // The other writer begins its file in the same folder while this one stands before its
+    // rename: its cleanup takes the leftover and leaves this file.
+    LineFile b;
+    b.Create(jw);
+    EXPECT_TRUE(base::FileExists(temp));
+    EXPECT_FALSE(base::PathExists(leftover));
+    b.WriteLine("b1", false);
+    b.Close();
+    EXPECT_TRUE(base::FileExists(temp));
+  };
+  a.Close();
+  EXPECT_TRUE(held);
+  EXPECT_EQ(base::ReadFileBytes(jr), "a1\r\n");
+  EXPECT_EQ(base::ReadFileBytes(jw), "b1\r\n");
+  EXPECT_TRUE(Temporary().empty()) << Temporary().front();
+}
+
+TEST_F(LineFileTest, AWriteThatLostItsTemporaryFileFailsAndSaysSo) {
+  testsupport::WriteFile(jr, "old\r\n");
+  const struct {
+    const char* what;
+    bool replaced;  // another file took the temporary file's name
+  } cases[] = {{"removed", false}, {"replaced", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    LineFile a;
+    a.Create(jr);
+    a.WriteLine("new", false);
+    LineFile::before_rename_for_test = [&](const std::string& temp) {
+      std::remove(temp.c_str());
+      if (c.replaced) testsupport::WriteFile(temp, "other");
+    };
+    try {
+      a.Close();
+      ADD_FAILURE() << "no failure";
+    } catch (const fetch::OutputError& e) {
+      EXPECT_SJIS_EQ(fetch::LostTemporaryFileText(jr), e.status());
+    }
+    EXPECT_EQ(base::ReadFileBytes(jr), "old\r\n");
+    // The other program's file is neither renamed nor removed.
+    EXPECT_EQ(Temporary().size(), c.replaced ? 1u : 0u);
+    for (const std::string& name : Temporary()) std::remove((dir / name).c_str());
+  }
+}
+
+}  // namespace
