@@ -56,6 +56,7 @@ void Reporting(Fn&& fn) {
 
 AnalysisForm::AnalysisForm(ui::Form& owner, const AnalysisKind& kind)
     : ui::Form(&owner), kind_(kind) {
+  SetCaption(kind.name);
   SetFixedBorder(true);
   SetBorderIcons(true, false);
   on_free = [this] { FreeLater(this); };

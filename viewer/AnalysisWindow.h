@@ -31,7 +31,7 @@ struct AnalysisKind {
   uint8_t ViewerState::*open_flag;  // 1 while the window exists
   AnalysisHeader* header;           // where the odds-time choice finds its fields
   bool shows_marks;                 // its table shows the horse marks
-  const char* name;                 // the window's name in a failure's report
+  const char* name;                 // its design caption, also naming it in a failure's report
 };
 extern const AnalysisKind kHorseWindowKind;
 extern const AnalysisKind kQuinellaWindowKind;

@@ -90,7 +90,6 @@ TForm3::~TForm3() {
 }
 
 void TForm3::LayOut() {
-  SetCaption("馬連分析");
   SetFont("ＭＳ ゴシック", 12);
   SetClientSize(1004, 547);
 

@@ -75,7 +75,6 @@ std::array<ui::SpeedButton*, 12> TForm2::SortButtons() {
 }
 
 void TForm2::LayOut() {
-  SetCaption("馬分析表");
   SetFont("ＭＳ ゴシック", 12);
   SetClientSize(815, 552);
 

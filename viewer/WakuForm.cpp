@@ -83,7 +83,6 @@ TForm4::~TForm4() {
 }
 
 void TForm4::LayOut() {
-  SetCaption("枠分析");
   SetFont("ＭＳ Ｐゴシック", 12);
   SetClientSize(623, 407);
 
