@@ -4,8 +4,10 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -44,6 +46,27 @@ bool FileExistsOrThrow(const std::string& path) {
   if (errno == ENOENT || errno == ENOTDIR) return false;
   throw FileError("Cannot look for file \"" + path + "\". " + std::strerror(errno));
 }
+
+Entry EntryAt(const std::string& path) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0) return S_ISREG(st.st_mode) ? Entry::kFile : Entry::kOther;
+  if (errno == ENOENT) return Entry::kNothing;
+  throw FileError("Cannot look for file \"" + path + "\". " + std::strerror(errno));
+}
+
+bool FileOrNothing(const std::string& path) {
+  switch (EntryAt(path)) {
+    case Entry::kFile:
+      return true;
+    case Entry::kNothing:
+      return false;
+    case Entry::kOther:
+      break;
+  }
+  throw NotAFile(path);
+}
+
+FileError NotAFile(const std::string& path) { return FileError("\"" + path + "\" is not a file"); }
 
 FileBuffer FileBuffer::Copy(std::string_view bytes) {
   FileBuffer buffer;
@@ -118,19 +141,35 @@ std::vector<std::string> ReadLines(const std::string& path) {
 
 namespace {
 
-bool IsWriterTemporary(std::string_view name) { return name.ends_with(".tmp~"); }
+constexpr std::string_view kTemporaryEnd = ".tmp~";
 
 std::string FolderOf(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   return slash == std::string::npos ? "." : path.substr(0, slash);
 }
 
+// Closes fd keeping errno as it was.
+void CloseKeepingErrno(int fd) {
+  const int error = errno;
+  ::close(fd);
+  errno = error;
+}
+
 }  // namespace
 
-void WriteFileAtomic(const std::string& path, std::string_view bytes) {
-  RemoveUnlockedFiles(FolderOf(path), IsWriterTemporary);
-  const std::string tmp = path + ".tmp~";
+void WriteFileAtomic(const std::string& path, std::string_view bytes, NameFilter leftovers_of) {
+  if (leftovers_of) {
+    RemoveUnlockedFiles(FolderOf(path), [leftovers_of](std::string_view name) {
+      return name.ends_with(kTemporaryEnd) &&
+             leftovers_of(name.substr(0, name.size() - kTemporaryEnd.size()));
+    });
+  }
+  const std::string tmp = path + std::string(kTemporaryEnd);
   const int fd = CreateLockedFile(tmp);
+  if (fd < 0 && errno == EWOULDBLOCK) {
+    throw FileError("Cannot create file \"" + path +
+                    "\": another program holds its temporary file \"" + tmp + "\"");
+  }
   if (fd < 0) throw FileError("Cannot create file \"" + path + "\". " + std::strerror(errno));
   // Ends the write: the temporary file goes (unless another program's file took its name).
   auto fail = [&](const std::string& text) {
@@ -138,51 +177,85 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes) {
     ::close(fd);
     throw FileError(text);
   };
+  auto write_error = [&](int error) {
+    fail("Write error on file \"" + path + "\". " + std::strerror(error));
+  };
   size_t done = 0;
   while (done < bytes.size()) {
     ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
     if (w < 0) {
       if (errno == EINTR) continue;
-      fail("Write error on file \"" + path + "\". " + std::strerror(errno));
+      write_error(errno);
     }
     done += static_cast<size_t>(w);
   }
   // No fsync: the rename alone keeps a reader from ever seeing a half-written file, and
-  // the record writes of one racecourse choice (dozens of files) must stay quick. The file
-  // keeps its lock until it has its final name.
+  // the record writes of one racecourse choice (dozens of files) must stay quick.
+  if (const int error = CheckWritten(tmp, fd)) write_error(error);
   if (!NamesFile(tmp, fd)) {
     fail("Cannot create file \"" + path + "\": its temporary file \"" + tmp +
          "\" was removed by another program");
   }
+  // The file keeps its lock until it has its final name.
   if (::rename(tmp.c_str(), path.c_str()) != 0) {
     fail("Cannot create file \"" + path + "\". " + std::strerror(errno));
   }
   if (::close(fd) != 0) throw FileError("Write error on file \"" + path + "\"");
 }
 
+namespace {
+
+long MonotonicMilliseconds() {
+  timespec now{};
+  ::clock_gettime(CLOCK_MONOTONIC, &now);
+  return now.tv_sec * 1000L + now.tv_nsec / 1000000L;
+}
+
+// <chrono> cannot be compiled to code page 932: the POSIX call.
+void SleepMilliseconds(long milliseconds) {
+  timespec pause{milliseconds / 1000, (milliseconds % 1000) * 1000000L};
+  while (::nanosleep(&pause, &pause) != 0 && errno == EINTR) {
+  }
+}
+
+}  // namespace
+
 int CreateLockedFile(const std::string& temp) {
+  const long give_up = MonotonicMilliseconds() + kLockWaitMilliseconds;
   // A cleanup may remove the file between its creation and its lock: then it is made again.
+  // O_NONBLOCK: a pipe of that name, which no writer of ours makes, fails instead of waiting
+  // for a reader.
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    const int fd =
+        ::open(temp.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
     if (fd < 0) return -1;
-    while (::flock(fd, LOCK_EX) != 0) {
+    // Another program's lock is waited for in short steps, never beyond the limit.
+    long pause = 1;
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
       if (errno == EINTR) continue;
-      const int error = errno;
-      ::close(fd);
-      errno = error;
-      return -1;
+      if (errno != EWOULDBLOCK || MonotonicMilliseconds() >= give_up) {
+        CloseKeepingErrno(fd);
+        return -1;
+      }
+      SleepMilliseconds(pause);
+      pause = std::min(2 * pause, 50L);
     }
     if (NamesFile(temp, fd)) {
       if (::ftruncate(fd, 0) == 0) return fd;
-      const int error = errno;
-      ::close(fd);
-      errno = error;
+      CloseKeepingErrno(fd);
       return -1;
     }
     ::close(fd);
   }
-  errno = EAGAIN;
+  errno = EBUSY;
   return -1;
+}
+
+int CheckWritten(const std::string& temp, int fd) {
+  if (check_written_for_test) return check_written_for_test(temp, fd);
+  const int copy = ::dup(fd);
+  if (copy < 0) return errno;
+  return ::close(copy) == 0 ? 0 : errno;
 }
 
 bool NamesFile(const std::string& path, int fd) {
@@ -191,7 +264,8 @@ bool NamesFile(const std::string& path, int fd) {
          open_file.st_dev == named.st_dev && open_file.st_ino == named.st_ino;
 }
 
-void RemoveUnlockedFiles(const std::string& folder, bool (*is_temporary)(std::string_view name)) {
+void RemoveUnlockedFiles(const std::string& folder,
+                         const std::function<bool(std::string_view name)>& is_temporary) {
   for (const std::string& name : ListEntries(folder)) {
     if (!is_temporary(name)) continue;
     const std::string path = folder + "/" + name;

@@ -40,6 +40,10 @@ std::string LostTemporaryFileText(std::string_view path) {
   return "一時ファイルが削除されたため作成できません：" + std::string(path);
 }
 
+std::string HeldTemporaryFileText(std::string_view path) {
+  return "一時ファイルを他のプログラムが使用中のため作成できません：" + std::string(path);
+}
+
 std::string FileErrorLog(std::string_view detail) {
   return "ファイルエラー:" + std::string(detail) + kCrLf;
 }

@@ -26,6 +26,8 @@ std::string CannotCreateFileText(std::string_view path);
 std::string CannotWriteFileText(std::string_view path);
 // The status text of a file whose temporary file another program removed while it was written.
 std::string LostTemporaryFileText(std::string_view path);
+// The status text of a file whose temporary file another program holds locked.
+std::string HeldTemporaryFileText(std::string_view path);
 
 // Log line of a file that cannot be made or written (what the system reported).
 std::string FileErrorLog(std::string_view detail);

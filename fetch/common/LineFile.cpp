@@ -78,6 +78,13 @@ void LineFile::Create(const std::string& path) {
   RemoveStaleTemporaryFiles(FolderOf(path));
   temp_ = path + "." + std::to_string(::getpid()) + std::string(kPartEnd);
   int fd = base::CreateLockedFile(temp_);
+  if (fd < 0 && errno == EWOULDBLOCK) {
+    const std::string held = temp_;
+    temp_.clear();
+    throw OutputError(
+        HeldTemporaryFileText(path),
+        "cannot create " + path + ": another program holds its temporary file " + held);
+  }
   if (fd < 0) {
     temp_.clear();
     Fail(CannotCreateFileText(path), "cannot create");
@@ -107,6 +114,11 @@ void LineFile::Close() {
   if (!has_lines_ && base::PathExists(path_)) {
     Discard();  // an empty result keeps the old file
     return;
+  }
+  // A write error that the system tells only now keeps the old file.
+  if (const int error = base::CheckWritten(temp_, ::fileno(file_))) {
+    errno = error;
+    Fail(CannotWriteFileText(path_), "cannot write");
   }
   // The file is still open, so still locked: another run's cleanup leaves it alone until it
   // has its final name.

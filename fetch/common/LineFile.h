@@ -40,7 +40,8 @@ class LineFile {
   LineFile(const LineFile&) = delete;
   LineFile& operator=(const LineFile&) = delete;
 
-  // Begins the file (the old one stays until Close).
+  // Begins the file (the old one stays until Close). A temporary file that another program
+  // holds locked fails with HeldTemporaryFileText once the wait for it is over.
   void Create(const std::string& path);
   bool is_open() const { return file_ != nullptr; }
   const std::string& path() const { return path_; }
@@ -56,7 +57,7 @@ class LineFile {
   void Abandon() noexcept;
 
   // For tests: runs inside Close, with the temporary file's path, after the last line has
-  // reached the system and before the rename.
+  // reached the file system (base::CheckWritten) and before the rename.
   static inline std::function<void(const std::string& temp)> before_rename_for_test;
 
  private:

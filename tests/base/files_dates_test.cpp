@@ -2,7 +2,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -39,21 +38,36 @@ TEST(Files, AtomicWriteReplacesWholeAndLeavesNoTemporary) {
   EXPECT_EQ(std::vector<std::string>{"r.ods"}, base::ListEntries(dir.path()));
 }
 
-TEST(Files, AtomicWriteRemovesTheLeftoversOfKilledWritersInItsFolder) {
+// The files of one kind that a write names: race records, as the viewer's day folder holds.
+bool IsRecordName(std::string_view name) { return name.size() == 12 && name.ends_with(".ods"); }
+
+TEST(Files, AtomicWriteRemovesOnlyTheLeftoversOfKilledWritersOfTheFilesItNames) {
   testsupport::TempDir dir;
-  // A killed viewer's leftover, and the temporary file of a writer that is still at work.
+  // A killed viewer's leftover, the temporary file of a writer that is still at work, and
+  // the user's own files whose names end alike.
   testsupport::WriteFile(dir / "05020401.ods.tmp~", "torn");
   const int live = base::CreateLockedFile(dir / "05020402.ods.tmp~");
   ASSERT_GE(live, 0);
   testsupport::WriteFile(dir / "05020403.ods", "kept");
+  testsupport::WriteFile(dir / "notes.tmp~", "the user's");
+  testsupport::WriteFile(dir / "x.ods.tmp~", "the user's too");
+  // A write that names no files takes over only its own leftover.
+  testsupport::WriteFile(dir / "05020404.ods.tmp~", "torn");
   base::WriteFileAtomic(dir / "05020404.ods", "new");
+  EXPECT_TRUE(base::PathExists(dir / "05020401.ods.tmp~"));
+  EXPECT_FALSE(base::PathExists(dir / "05020404.ods.tmp~"));
+
+  base::WriteFileAtomic(dir / "05020404.ods", "newer", IsRecordName);
   EXPECT_FALSE(base::PathExists(dir / "05020401.ods.tmp~"));
   EXPECT_TRUE(base::NamesFile(dir / "05020402.ods.tmp~", live));
   EXPECT_EQ("kept", base::ReadFileBytes(dir / "05020403.ods"));
-  EXPECT_EQ("new", base::ReadFileBytes(dir / "05020404.ods"));
+  EXPECT_EQ("newer", base::ReadFileBytes(dir / "05020404.ods"));
+  EXPECT_EQ("the user's", base::ReadFileBytes(dir / "notes.tmp~"));
+  EXPECT_EQ("the user's too", base::ReadFileBytes(dir / "x.ods.tmp~"));
   ::close(live);
-  base::WriteFileAtomic(dir / "05020404.ods", "newer");
-  EXPECT_EQ((std::vector<std::string>{"05020403.ods", "05020404.ods"}), Sorted(dir.path()));
+  base::WriteFileAtomic(dir / "05020404.ods", "newest", IsRecordName);
+  EXPECT_EQ((std::vector<std::string>{"05020403.ods", "05020404.ods", "notes.tmp~", "x.ods.tmp~"}),
+            Sorted(dir.path()));
 }
 
 TEST(Files, SetAsideNeverReplacesAnEntry) {

@@ -35,6 +35,19 @@ TEST(ResumeStampFile, HoldsOneRecordOfFifteenBytes) {
             base::ReadFileBytes(path));
 }
 
+TEST(ResumeStampFile, WritingLeavesTheOtherFilesOfTheFolderAsTheyAre) {
+  TempDir dir;
+  for (const char* name : {"notes.tmp~", "storepull.cfg.bak.tmp~", "05020401.ods.tmp~"}) {
+    WriteFile(dir / name, "the user's");
+  }
+  WriteFile(dir / "storepull.cfg.tmp~", "torn");  // a killed write's leftover, taken over
+  WriteResumeStamp(dir / "storepull.cfg", "20160305123456");
+  for (const char* name : {"notes.tmp~", "storepull.cfg.bak.tmp~", "05020401.ods.tmp~"}) {
+    EXPECT_EQ("the user's", base::ReadFileBytes(dir / name)) << name;
+  }
+  EXPECT_FALSE(base::PathExists(dir / "storepull.cfg.tmp~"));
+}
+
 TEST(ResumeStampFile, RoundTripsThroughTheStartState) {
   TempDir dir;
   std::string path = dir / "storepull.cfg";

@@ -124,8 +124,16 @@ RaceOddsRecord RaceOddsRecordOfFile(const std::string& path, std::string bytes) 
   return RaceOddsRecord::FromBytes(bytes);
 }
 
+bool IsDayWorkFileName(std::string_view name) {
+  constexpr std::size_t kDigits = 8;
+  return name.size() == kDigits + 4 &&
+         std::all_of(name.begin(), name.begin() + kDigits,
+                     [](char c) { return c >= '0' && c <= '9'; }) &&
+         (name.ends_with(".ods") || name.ends_with(".mrk"));
+}
+
 void WriteRaceOddsRecord(const std::string& path, const RaceOddsRecord& record) {
-  base::WriteFileAtomic(path, record.bytes());
+  base::WriteFileAtomic(path, record.bytes(), IsDayWorkFileName);
 }
 
 std::optional<std::string> ReadStoredRecordBytes(const std::string& path,

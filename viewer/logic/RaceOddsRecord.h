@@ -132,7 +132,12 @@ void InitRaceOddsRecord(RaceOddsRecord& record);
 RaceOddsRecord ReadRaceOddsRecord(const std::string& path);
 // The same from the bytes of the file, already read.
 RaceOddsRecord RaceOddsRecordOfFile(const std::string& path, std::string bytes);
-// Creates or replaces the file with the record, never leaving it half-written.
+// The names of the files the viewer writes in a day's folder under wo_data: a race's
+// record and its marks, characters 9-16 of the race key (eight digits) + ".ods" or ".mrk".
+bool IsDayWorkFileName(std::string_view name);
+
+// Creates or replaces the file with the record, never leaving it half-written; the
+// leftovers of killed writes of the day's files beside it are removed.
 void WriteRaceOddsRecord(const std::string& path, const RaceOddsRecord& record);
 
 // A record file that held no record and was given a new name.

@@ -3,7 +3,10 @@
 // name, so the other's cleanup removes only the leftovers of killed runs; a writer whose
 // temporary file another program removed says so.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -11,6 +14,8 @@
 #include "base/files.h"
 #include "fetch/common/FetchTexts.h"
 #include "fetch/common/LineFile.h"
+#include "tests/support/close_watch.h"
+#include "tests/support/lock_holder.h"
 #include "tests/support/sjis_assert.h"
 #include "tests/support/temp_dir.h"
 
@@ -20,7 +25,10 @@ using fetch::LineFile;
 
 class LineFileTest : public ::testing::Test {
  protected:
-  void TearDown() override { LineFile::before_rename_for_test = nullptr; }
+  void TearDown() override {
+    LineFile::before_rename_for_test = nullptr;
+    base::check_written_for_test = nullptr;
+  }
 
   std::vector<std::string> Temporary() const {
     std::vector<std::string> names = base::ListEntries(dir.path());
@@ -88,6 +96,63 @@ TEST_F(LineFileTest, AWriteThatLostItsTemporaryFileFailsAndSaysSo) {
     EXPECT_EQ(Temporary().size(), c.replaced ? 1u : 0u);
     for (const std::string& name : Temporary()) std::remove((dir / name).c_str());
   }
+}
+
+TEST_F(LineFileTest, AWriteErrorToldBeforeTheRenameKeepsTheOldFile) {
+  testsupport::WriteFile(jr, "old\r\n");
+  LineFile a;
+  a.Create(jr);
+  a.WriteLine("new", false);
+  std::string checked;
+  base::check_written_for_test = [&](const std::string& temp, int fd) {
+    checked = base::ReadFileBytes(temp);
+    EXPECT_TRUE(base::NamesFile(temp, fd));
+    return EIO;
+  };
+  try {
+    a.Close();
+    ADD_FAILURE() << "no failure";
+  } catch (const fetch::OutputError& e) {
+    EXPECT_SJIS_EQ(fetch::CannotWriteFileText(jr), e.status());
+    EXPECT_NE(std::string(e.what()).find(std::strerror(EIO)), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(checked, "new\r\n");  // every line had reached the file
+  EXPECT_EQ(base::ReadFileBytes(jr), "old\r\n");
+  EXPECT_TRUE(Temporary().empty());
+}
+
+TEST_F(LineFileTest, AnotherProgramsLockFailsTheFileInsteadOfWaitingForIt) {
+  testsupport::WriteFile(jr, "old\r\n");
+  const std::string temp = jr + "." + std::to_string(::getpid()) + ".part";
+  {
+    const testsupport::LockHolder holder(temp);
+    LineFile a;
+    try {
+      a.Create(jr);
+      ADD_FAILURE() << "no failure";
+    } catch (const fetch::OutputError& e) {
+      EXPECT_SJIS_EQ(fetch::HeldTemporaryFileText(jr), e.status());
+      EXPECT_NE(std::string(e.what()).find(temp), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(a.is_open());
+    EXPECT_EQ(base::ReadFileBytes(jr), "old\r\n");
+  }
+  LineFile a;
+  a.Create(jr);
+  a.WriteLine("new", false);
+  a.Close();
+  EXPECT_EQ(base::ReadFileBytes(jr), "new\r\n");
+}
+
+// The lock goes with the last close of the temporary file, which inotify reports under the
+// name the file has then: the final one.
+TEST_F(LineFileTest, TheTemporaryFileKeepsItsLockUntilItHasItsFinalName) {
+  testsupport::CloseWatch watch(dir.path());
+  LineFile a;
+  a.Create(jr);
+  a.WriteLine("new", true);
+  a.Close();
+  EXPECT_EQ(watch.Closed(), std::vector<std::string>{"JR05162411.CSV"});
 }
 
 }  // namespace
