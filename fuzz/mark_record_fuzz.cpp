@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
   base::WriteFileAtomic(path, bytes);
   viewer::MarkRecord marks;
-  const std::string kept_as = viewer::LoadMarkFile(work, key, marks);
+  const auto set_aside = viewer::LoadMarkFile(work, key, marks);
+  const std::string kept_as = set_aside ? set_aside->kept_as : "";
   if (size < viewer::kMarkRecordSize) {
     FUZZ_CHECK(marks.Marks[0] == 1, std::to_string(marks.Marks[0]));
     for (int k = 1; k <= 18; ++k) FUZZ_CHECK(marks.Marks[k] == 0, "a mark without a record");

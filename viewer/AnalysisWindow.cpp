@@ -203,11 +203,9 @@ void TakeMarksOfCurrentRace() {
     if (written_marks && written_marks->path == MarkFilePath(State.WorkFolder, MarkKey)) {
       CurrentMarks = written_marks->record;
     } else {
-      const std::string path = MarkFilePath(State.WorkFolder, MarkKey);
-      const std::string kept_as = LoadMarkFile(State.WorkFolder, MarkKey, CurrentMarks);
-      if (!kept_as.empty()) {
-        ReportFailure("The mark file \"" + path +
-                      "\" is shorter than a mark record. It is kept as \"" + kept_as +
+      if (auto set_aside = LoadMarkFile(State.WorkFolder, MarkKey, CurrentMarks)) {
+        // The reason names the file.
+        ReportFailure(set_aside->reason + ". It is kept as \"" + set_aside->kept_as +
                       "\", and the race shows no marks.");
       }
     }

@@ -156,10 +156,11 @@ void TForm1::FormCreate() {
   ResetMainDisplay();
 
   // A settings file that cannot be read or made is told once; the viewer goes on with
-  // the defaults and the later steps still set the folders.
+  // the defaults and the later steps still set the folders. Only a file that is not there
+  // is made: one that cannot be looked at is no missing one.
   const std::string settings_file = SettingsFilePath(ViewerProgramPath());
   try {
-    if (base::FileExists(settings_file)) {
+    if (base::FileOrNothing(settings_file)) {
       State.Settings = ReadSettingsFile(settings_file);
     } else {
       WriteSettingsFile(settings_file, State.Settings);

@@ -67,7 +67,8 @@ void TForm1::Race1Click() {
   }
   const std::string key =
       ChosenRaceKey(State.ChosenFileDate, State.ChosenTrackCode, State.ChosenMeetingDay, a);
-  if (!base::FileExistsOrThrow(OddsFilePath(State.DayDataFolder, "JD", key))) {
+  // Only an odds file that is not there is missing; a folder in its place says what it is.
+  if (!base::FileOrNothing(OddsFilePath(State.DayDataFolder, "JD", key))) {
     CloseOpenAnalysisWindows();
     ui::ShowMessage(kNoOddsFileMessage);
     return;

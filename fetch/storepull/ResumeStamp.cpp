@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/errors.h"
 #include "base/files.h"
 #include "base/fixed_record.h"
 
@@ -54,13 +55,20 @@ std::string FromDateFor(const base::Date& start, std::string_view resume_stamp) 
 }
 
 StartState StartStateFromFile(const std::string& path, const base::Date& today) {
+  constexpr char kFallback[] = "取得開始日を1か月前にしました";
   StartState state;
   state.start_date = base::AddMonths(today, -1);
-  if (!base::FileExists(path)) return state;
-  std::string bytes = base::ReadFileBytes(path);
+  std::string bytes;
+  try {
+    if (!base::FileOrNothing(path)) return state;
+    bytes = base::ReadFileBytes(path);
+  } catch (const base::FileError& e) {
+    state.error = std::string(e.what()) + "\r\n" + kFallback;
+    return state;
+  }
   if (bytes.size() < kConfigRecordSize) {
     state.message = std::string(kConfigFile) + "が壊れています（" + std::to_string(bytes.size()) +
-                    "バイト）。取得開始日を1か月前にしました";
+                    "バイト）。" + kFallback;
     return state;
   }
   state.resume_stamp = base::GetShortString(bytes, 0, kStampCapacity);
@@ -68,7 +76,7 @@ StartState StartStateFromFile(const std::string& path, const base::Date& today) 
     state.start_date = *d;
   } else {
     state.message = std::string(kConfigFile) + "の日付が正しくありません（" + state.resume_stamp +
-                    "）。取得開始日を1か月前にしました";
+                    "）。" + kFallback;
   }
   return state;
 }

@@ -30,9 +30,12 @@ struct StartState {
   std::string resume_stamp;  // empty when there is no usable file
   base::Date start_date;     // for the start-date picker
   std::string message;       // for the status panel when the file is damaged, else empty
+  std::string error;         // for an error box when the file cannot be read, else empty
 };
-// From storepull.cfg when it exists and gives a date, else today one month back. A file
-// that cannot be read at all throws base::FileError.
+// From storepull.cfg when it exists and gives a date, else today one month back. Only a
+// file that is not there is missing: one that cannot be read or looked at, or something
+// else in its place, gives the same start date and an error that names it, its cause and
+// the start date taken.
 StartState StartStateFromFile(const std::string& path, const base::Date& today);
 
 }  // namespace storepull

@@ -6,6 +6,7 @@
 
 #include "fetch/common/FetchTexts.h"
 #include "fetch/storepull/Unit2.h"
+#include "ui/message_box.h"
 
 namespace storepull {
 
@@ -61,6 +62,8 @@ void TfrmMain::FormShow() {
   ResumeStamp = start.resume_stamp;
   DateTimePicker1.SetDate(start.start_date);
   if (!start.message.empty()) view.ShowStatus(start.message);
+  // Told before the window is made topmost, so that the box is not hidden behind it.
+  if (!start.error.empty()) ui::ShowError(start.error);
   SetTopmost(true);
 }
 

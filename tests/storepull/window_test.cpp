@@ -2,6 +2,7 @@
 // storepull.cfg, the start button, the modal reading dialog and the ways to close.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -159,17 +160,36 @@ TEST_F(StorePullWindow, DamagedConfigIsShownAndTheStartDateFallsBack) {
   EXPECT_TRUE(f.Topmost());
 }
 
-TEST_F(StorePullWindow, UnreadableConfigIsShownBeforeTheWindowIsMadeTopmost) {
-  // A file that exists but whose reading fails (the process's memory at address 0): the
-  // read error ends the shown handler, and the window is made topmost only after the file
-  // has been read.
-  form = std::make_unique<TfrmMain>(Watched(), "/proc/self/mem");
-  form->Show();
-  ASSERT_EQ(1u, messages.messages().size());
-  EXPECT_EQ(ui::MessageKind::kError, messages.messages()[0].kind);
-  EXPECT_NE(std::string::npos, messages.messages()[0].text.find("/proc/self/mem"));
-  EXPECT_FALSE(form->Topmost());
-  EXPECT_TRUE(form->Visible());
+// Only a storepull.cfg that is not there is missing. One that cannot be read (a file whose
+// reading fails: the process's memory at address 0), cannot be looked at (a link to
+// itself) or is a folder is told in a box, before the window is made topmost, and the start
+// date is the one of a missing file; closing writes nothing over it.
+TEST_F(StorePullWindow, AConfigThatCannotBeReadIsToldAndTheStartDateFallsBack) {
+  const std::string loop = Work("loop.cfg");
+  std::filesystem::create_symlink("loop.cfg", loop);
+  base::MakeDirs(Work("folder.cfg"));
+  for (const std::string& config : {std::string("/proc/self/mem"), loop, Work("folder.cfg")}) {
+    SCOPED_TRACE(config);
+    messages.Clear();
+    bool topmost_when_told = true;
+    messages.on_message = [&](const ui::Message&) { topmost_when_told = form->Topmost(); };
+    form = std::make_unique<TfrmMain>(Watched(), config);
+    form->Show();
+    ASSERT_EQ(1u, messages.messages().size());
+    EXPECT_EQ(ui::MessageKind::kError, messages.messages()[0].kind);
+    const std::string& text = messages.messages()[0].text;
+    EXPECT_NE(std::string::npos, text.find("\"" + config + "\"")) << text;
+    EXPECT_NE(std::string::npos, text.find("取得開始日を1か月前にしました")) << text;
+    EXPECT_FALSE(topmost_when_told);
+    EXPECT_TRUE(form->Topmost());
+    EXPECT_EQ((base::Date{2016, 5, 1}), form->DateTimePicker1.Date());
+    EXPECT_TRUE(form->ResumeStamp.empty());
+    form->Button1.Click();
+    EXPECT_EQ(1u, messages.messages().size());
+    messages.on_message = nullptr;
+  }
+  EXPECT_TRUE(std::filesystem::is_symlink(loop));
+  EXPECT_TRUE(base::DirExists(Work("folder.cfg")));
 }
 
 TEST_F(StorePullWindow, FailedWriteOfTheConfigIsShownAndTheWindowStays) {

@@ -6,6 +6,7 @@
 #include "tests/support/sjis_assert.h"
 #include "tests/viewer/race_day.h"
 #include "viewer/DispCTRLWindow.h"
+#include "viewer/logic/OddsReaders.h"
 #include "viewer/logic/RaceHeader.h"
 
 namespace {
@@ -249,6 +250,15 @@ TEST_F(ChoiceTest, ARaceWithoutAnOddsFileChangesNothingElse) {
   EXPECT_EQ(form->Race11.FontColor(), ui::kRed);
   EXPECT_EQ(form->Race1.FontColor(), ui::ButtonTextColor());
   EXPECT_EQ(TimeCaptions(1), kFiveTimes);
+}
+
+TEST_F(ChoiceTest, AFolderInPlaceOfTheOddsFileSaysWhatItIs) {
+  ChooseTokyo11();
+  const std::string odds = viewer::OddsFilePath(State.DayDataFolder, "JD", "2024060105020401");
+  base::MakeDirs(odds);
+  form->Race1.Click();
+  EXPECT_EQ(Texts(), std::vector<std::string>{"\"" + odds + "\" is not a file"});
+  EXPECT_EQ(State.ChosenRaceIndex, 11);
 }
 
 TEST_F(ChoiceTest, ARaceBeforeItsFirstSnapshotTimeIsToldAndTheOldRaceMarkedAgain) {

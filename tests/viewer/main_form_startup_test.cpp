@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 
 #include "tests/support/sjis_assert.h"
 #include "tests/viewer/viewer_window.h"
@@ -68,6 +69,40 @@ TEST_F(StartupTest, AShortSettingsFileIsToldOnceAndTheViewerGoesOnWithTheDefault
   EXPECT_SJIS_EQ("東京 2回 4日目", form->Track1.Caption());
   form.reset();
   EXPECT_EQ(viewer::ReadSettingsFile(SettingsFile()).TimingFile, "time_100a.csv");
+}
+
+// Only a settings file that is not there is made: one behind a link that cannot be
+// followed, or a folder in its place, is told, and the viewer goes on with the defaults
+// without writing them over it, at the start or at the end.
+TEST_F(StartupTest, ASettingsFileThatCannotBeLookedAtIsToldAndNotWrittenOver) {
+  const struct {
+    const char* what;
+    std::function<void(const std::string& path)> make;
+  } cases[] = {
+      {"a link to itself",
+       [](const std::string& path) { std::filesystem::create_symlink("vantrel.cfg", path); }},
+      {"a folder", [](const std::string& path) { base::MakeDirs(path + "/inside"); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove_all(SettingsFile());
+    c.make(SettingsFile());
+    messages.Clear();
+    Start();
+    ASSERT_EQ(messages.messages().size(), 1u) << testsupport::Readable(Texts());
+    EXPECT_EQ(messages.messages()[0].kind, ui::MessageKind::kError);
+    EXPECT_NE(Texts()[0].find("\"" + SettingsFile() + "\""), std::string::npos) << Texts()[0];
+    EXPECT_EQ(State.TimingFileName, "time_100a.csv");
+    form.reset();  // the write-back at the end fails and says so
+    ASSERT_EQ(messages.messages().size(), 2u) << testsupport::Readable(Texts());
+    EXPECT_NE(Texts()[1].find("\"" + SettingsFile() + "\""), std::string::npos) << Texts()[1];
+  }
+  EXPECT_TRUE(base::DirExists(SettingsFile() + "/inside"));
+  std::filesystem::remove_all(SettingsFile());
+  std::filesystem::create_symlink("vantrel.cfg", SettingsFile());
+  Start();
+  form.reset();
+  EXPECT_TRUE(std::filesystem::is_symlink(SettingsFile()));
 }
 
 TEST_F(StartupTest, ASettingsFileRemovedWhileRunningIsWrittenAnewAtTheEnd) {

@@ -6,7 +6,9 @@
 #include <QAccessibleInterface>
 #include <QAccessibleTableInterface>
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <numeric>
 
@@ -331,6 +333,42 @@ TEST_F(HorseWindowTest, MarksAreWrittenWhenTheWindowClosesAndWhenTheViewerEnds) 
             viewertest::MarkFileBytes(viewertest::kTokyo11, {1, 0, 3, 2}));
 }
 
+// A folder in place of the mark file holds no marks: it is set aside once, as a damaged
+// record file is, and the race's marks are made anew.
+TEST_F(HorseWindowTest, AFolderInPlaceOfTheMarkFileIsSetAsideOnceAndMadeAnew) {
+  base::MakeDirs(MarkFile() + "/inside");
+  viewer::TForm2& w = OpenHorseWindow();
+  ui::ProcessMessages();
+  ASSERT_EQ(Texts().size(), 1u) << testsupport::Readable(Texts());
+  EXPECT_EQ(Texts()[0], "\"" + MarkFile() + "\" is not a file. It is kept as \"" + MarkFile() +
+                            ".damaged\", and the race shows no marks.");
+  EXPECT_TRUE(base::DirExists(MarkFile() + ".damaged/inside"));
+  w.StringGrid1.ClickCell(2, 2);  // horse 2
+  ShowRace(WindowRace(18, viewertest::kTokyo10));
+  ShowRace(WindowRace(18));
+  ui::ProcessMessages();
+  EXPECT_EQ(Texts().size(), 1u) << testsupport::Readable(Texts());
+  EXPECT_EQ(base::ReadFileBytes(MarkFile()),
+            viewertest::MarkFileBytes(viewertest::kTokyo11, {1, 0, 3}));
+  EXPECT_EQ(viewer::CurrentMarks.Marks[2], 3);
+}
+
+// Only a mark file that is not there is missing: one behind a link that cannot be followed
+// is told, the race shows no marks, and no save writes over it.
+TEST_F(HorseWindowTest, AMarkFileThatCannotBeLookedAtIsToldAndNotWrittenOver) {
+  base::MakeDirs(WorkDay());
+  std::filesystem::create_symlink(MarkFile(), MarkFile());
+  viewer::TForm2& w = OpenHorseWindow();
+  ui::ProcessMessages();
+  ASSERT_EQ(Texts().size(), 1u) << testsupport::Readable(Texts());
+  EXPECT_NE(Texts()[0].find("\"" + MarkFile() + "\""), std::string::npos) << Texts()[0];
+  EXPECT_NE(Texts()[0].find(std::strerror(ELOOP)), std::string::npos) << Texts()[0];
+  EXPECT_EQ(viewer::CurrentMarks.Marks, (viewer::HorseMarks{1}));  // entry 0 only
+  w.StringGrid1.ClickCell(2, 2);
+  ShowRace(WindowRace(18, viewertest::kTokyo10));
+  EXPECT_TRUE(std::filesystem::is_symlink(MarkFile()));
+}
+
 TEST_F(HorseWindowTest, PayoffsFromTheDaysPayoffFileReplaceTheOtherTexts) {
   viewer::TForm2& w = OpenHorseWindow();
   EXPECT_EQ(w.Memo1.Lines().at(1), "【この欄の表示内容】");
@@ -417,9 +455,11 @@ TEST_F(HorseWindowTest, AFailedFileOperationIsToldOnceAndTheWindowStaysUsable) {
 
   viewer::CheckTime1Button(2);  // a header change: rebuilds up to four times
   ui::ProcessMessages();
-  ASSERT_EQ(messages.messages().size(), 2u) << testsupport::Readable(Texts());
+  // The failed write of the marks, then the folder set aside when they are read back.
+  ASSERT_EQ(messages.messages().size(), 3u) << testsupport::Readable(Texts());
   EXPECT_NE(Texts()[0].find(MarkFile()), std::string::npos);
-  EXPECT_NE(Texts()[1].find("DH240601.CSV"), std::string::npos);
+  EXPECT_NE(Texts()[1].find("\"" + MarkFile() + ".damaged\""), std::string::npos);
+  EXPECT_NE(Texts()[2].find("DH240601.CSV"), std::string::npos);
   // The rebuild went on: table, memo and charts are there, the window answers.
   EXPECT_EQ(Column(w, 1, 3), (std::vector<std::string>{" 1", " 2", " 3"}));
   EXPECT_EQ(w.Chart1.Points(0).size(), 3u);

@@ -56,23 +56,33 @@ void SaveMarkFile(const std::string& work_folder, std::string_view key, MarkReco
   marks.RaceKey = std::string(key.substr(0, 16));
   marks.MarkFileName = FileNameOf(key);
   marks.Marks[0] = 1;
-  base::WriteFileAtomic(MarkFilePath(work_folder, key), MarkRecordBytes(marks));
+  base::WriteFileAtomic(MarkFilePath(work_folder, key), MarkRecordBytes(marks), IsDayWorkFileName);
 }
 
-std::string LoadMarkFile(const std::string& work_folder, std::string_view key, MarkRecord& marks) {
+std::optional<SetAsideRecord> LoadMarkFile(const std::string& work_folder, std::string_view key,
+                                           MarkRecord& marks) {
   const std::string path = MarkFilePath(work_folder, key);
-  if (!base::FileExists(path)) {
-    ResetMarks(marks);
-    return {};
+  std::string reason;
+  switch (base::EntryAt(path)) {
+    case base::Entry::kNothing:
+      ResetMarks(marks);
+      return std::nullopt;
+    case base::Entry::kFile: {
+      const std::string bytes = base::ReadFileBytes(path);
+      if (bytes.size() >= kMarkRecordSize) {
+        marks = MarkRecordOfBytes(bytes);
+        return std::nullopt;
+      }
+      reason = "The mark file \"" + path + "\" is shorter than a mark record";
+      break;
+    }
+    case base::Entry::kOther:
+      reason = base::NotAFile(path).what();
+      break;
   }
-  const std::string bytes = base::ReadFileBytes(path);
-  if (bytes.size() < kMarkRecordSize) {
-    std::string kept_as = base::SetAside(path, "damaged");
-    ResetMarks(marks);
-    return kept_as;
-  }
-  marks = MarkRecordOfBytes(bytes);
-  return {};
+  SetAsideRecord set_aside{path, base::SetAside(path, "damaged"), reason};
+  ResetMarks(marks);
+  return set_aside;
 }
 
 int32_t ToggleMark(int32_t mark, bool ctrl, bool alt) {

@@ -13,10 +13,12 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "base/text_grid.h"
+#include "viewer/logic/RaceOddsRecord.h"
 
 namespace viewer {
 
@@ -49,13 +51,14 @@ std::string MarkFilePath(const std::string& work_folder, std::string_view race_k
 void SaveMarkFile(const std::string& work_folder, std::string_view race_key, MarkRecord& marks);
 
 // Reads the mark file of the race with this key into `marks`, all fields. Without the file,
-// or with one shorter than a record, the race has no marks: Marks entry 0 := 1, the other
-// entries and all ReservedMarks := 0, RaceKey and MarkFileName kept. A file shorter than a
-// record is first set aside (base::SetAside with "damaged"), so that the next save does not
-// write over it; the result is then the name it was kept as (else empty). A file that
-// exists but cannot be read, or cannot be set aside, throws base::FileError.
-std::string LoadMarkFile(const std::string& work_folder, std::string_view race_key,
-                         MarkRecord& marks);
+// or with one shorter than a record or something else than a file in its place, the race
+// has no marks: Marks entry 0 := 1, the other entries and all ReservedMarks := 0, RaceKey
+// and MarkFileName kept. What holds no record is first set aside (base::SetAside with
+// "damaged"), so that the next save does not write over it; the result then says so. A
+// file that cannot be read or looked at, or one that cannot be set aside, throws
+// base::FileError.
+std::optional<SetAsideRecord> LoadMarkFile(const std::string& work_folder,
+                                           std::string_view race_key, MarkRecord& marks);
 
 // The mark after a click: any mark is cleared whatever keys are held; no mark becomes 3,
 // 2 with Ctrl down, 1 with Alt down (Alt wins over Ctrl).

@@ -54,7 +54,9 @@ SettingsRecord ReadSettingsFile(const std::string& path) {
 
 void WriteSettingsFile(const std::string& path, const SettingsRecord& settings) {
   std::string bytes = SettingsBytes(settings);
-  if (base::FileExists(path)) {
+  // Only a file that is not there is made: one that cannot be looked at, or something
+  // else in its place, is not written over.
+  if (base::FileOrNothing(path)) {
     std::string old = base::ReadFileBytes(path);
     if (old.size() > bytes.size()) bytes += old.substr(bytes.size());
   }

@@ -35,7 +35,8 @@ void SetViewerProgramPath(std::string path);
 // base::FileError naming it.
 SettingsRecord ReadSettingsFile(const std::string& path);
 // Writes the record as the file's first 33 bytes, keeping any bytes behind them, never
-// leaving the file half-written; a missing file is made.
+// leaving the file half-written; a missing file is made. A path that cannot be looked at,
+// or holds something else than a file, throws base::FileError and nothing is written.
 void WriteSettingsFile(const std::string& path, const SettingsRecord& settings);
 
 }  // namespace viewer
