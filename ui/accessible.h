@@ -10,6 +10,8 @@
 //   - a text written into a one-line field is typed: QLineEdit's own editing at the given
 //     place, which emits textEdited as keys do; only a change of the text counts, and a
 //     read-only or disabled field takes nothing;
+//   - the press of a one-line field that has a click handler is the mouse's click on it,
+//     which runs that handler; a field without one offers no press;
 //   - the choice of an item of a list is the widget's pick function;
 //   - a cell of a grid pressed, toggled or selected is clicked: the grid's own click, as
 //     the mouse's, which moves the current cell there and runs the click handler;
@@ -85,8 +87,11 @@ void PostUserInput(QWidget* target, std::function<void()> input);
 // QAccessible::RadioButton (press and toggle, and its checked state).
 QAccessibleInterface* NewButtonAccessible(QAbstractButton* button, QAccessible::Role role);
 
-// A one-line field: read through the text interface, written as typed.
-QAccessibleInterface* NewLineEditAccessible(QLineEdit* edit);
+// A one-line field: read through the text interface, written as typed. While has_click()
+// says the field has a click handler, it also offers a press, which is click(), the
+// mouse's click on it; without has_click it never offers one.
+QAccessibleInterface* NewLineEditAccessible(QLineEdit* edit, std::function<bool()> has_click = {},
+                                            std::function<void()> click = {});
 
 // An item of a popup menu: press calls choose() while the menu is shown.
 QAccessibleInterface* NewMenuItemAccessible(QMenu* menu, QAction* action,

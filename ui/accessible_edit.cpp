@@ -1,10 +1,11 @@
 // The accessible interface of a one-line field: read as Qt reads a line edit, written as a
-// user types.
+// user types, and pressed as a user clicks it when it has a click handler.
 #include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "ui/accessible.h"
 
@@ -33,8 +34,10 @@ class LineEditAccessible : public QAccessibleWidget,
                            public QAccessibleTextInterface,
                            public QAccessibleEditableTextInterface {
  public:
-  explicit LineEditAccessible(QLineEdit* edit)
-      : QAccessibleWidget(edit, QAccessible::EditableText) {
+  LineEditAccessible(QLineEdit* edit, std::function<bool()> has_click, std::function<void()> click)
+      : QAccessibleWidget(edit, QAccessible::EditableText),
+        has_click_(std::move(has_click)),
+        click_(std::move(click)) {
     addControllingSignal(QStringLiteral("textChanged(const QString&)"));
     addControllingSignal(QStringLiteral("returnPressed()"));
   }
@@ -59,6 +62,19 @@ class LineEditAccessible : public QAccessibleWidget,
     }
     s.selectableText = true;
     return s;
+  }
+  // The press, while the field has a click handler (and a user could click it).
+  QStringList actionNames() const override {
+    QStringList names;
+    if (widget()->isEnabled() && Clickable()) names << pressAction();
+    return names + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& action) override {
+    if (action == pressAction()) {
+      if (Clickable()) PostUserInput(edit(), click_);
+    } else {
+      QAccessibleWidget::doAction(action);
+    }
   }
   void* interface_cast(QAccessible::InterfaceType t) override {
     if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
@@ -127,12 +143,17 @@ class LineEditAccessible : public QAccessibleWidget,
 
  private:
   QLineEdit* edit() const { return static_cast<QLineEdit*>(widget()); }
+  bool Clickable() const { return has_click_ && click_ && has_click_(); }
+
+  std::function<bool()> has_click_;  // whether the field has a click handler now
+  std::function<void()> click_;      // the mouse's click on the field
 };
 
 }  // namespace
 
-QAccessibleInterface* NewLineEditAccessible(QLineEdit* edit) {
-  return new LineEditAccessible(edit);
+QAccessibleInterface* NewLineEditAccessible(QLineEdit* edit, std::function<bool()> has_click,
+                                            std::function<void()> click) {
+  return new LineEditAccessible(edit, std::move(has_click), std::move(click));
 }
 
 }  // namespace ui::internal

@@ -71,6 +71,7 @@ class Edit : public Control {
   // What a user's click does: runs the click handler, unless the field is disabled.
   void Click();
   std::function<void()> on_change;
+  // While it is set, the field also offers an accessible press: the user's click.
   std::function<void()> on_click;
 
  private:

@@ -43,23 +43,30 @@ void SendKeys(QWidget* target, const QString& keys) {
   }
 }
 
-// Text written through the accessible interface is typed (accessible.h).
+// Text written through the accessible interface is typed, and a field with a click handler
+// is pressed as the mouse clicks it (accessible.h).
 class EditWidget : public QLineEdit, public internal::AccessibleParts {
  public:
   EditWidget(Edit* owner, QWidget* parent) : QLineEdit(parent), owner_(owner) {}
   QAccessibleInterface* NewAccessible(QObject* part) override {
-    return part == this ? internal::NewLineEditAccessible(this) : nullptr;
+    if (part != this) return nullptr;
+    return internal::NewLineEditAccessible(
+        this, [owner = owner_] { return static_cast<bool>(owner->on_click); },
+        [this] { UserClick(); });
   }
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override {
     QLineEdit::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-      RunHandler(owner_->on_click);
+      UserClick();
     }
   }
 
  private:
+  // A user's click on the field.
+  void UserClick() { RunHandler(owner_->on_click); }
+
   Edit* owner_;
 };
 

@@ -45,8 +45,8 @@ class AccessibleInputTest : public ::testing::Test {
     combo.AddItem("2024/06/01");
     item.SetCaption("MAX:50");
     for (std::function<void()>* handler :
-         {&button.on_click, &speed.on_click, &radio.on_click, &edit.on_change, &combo.on_change,
-          &grid.on_click, &item.on_click}) {
+         {&button.on_click, &speed.on_click, &radio.on_click, &edit.on_change, &edit.on_click,
+          &combo.on_change, &grid.on_click, &item.on_click}) {
       *handler = [this] { ++runs; };
     }
     form.Show();
@@ -77,6 +77,7 @@ class AccessibleInputTest : public ::testing::Test {
          }},
         {"edit field text inserted",
          [&] { testsupport::AccessibleOf(edit)->editableTextInterface()->insertText(0, u"x"_qs); }},
+        {"edit field pressed", [&] { Act(testsupport::AccessibleOf(edit), kPress); }},
         {"combo item picked", [&] { Act(testsupport::ComboItem(combo, 0), kPress); }},
         {"combo field written",
          [&] {

@@ -157,6 +157,43 @@ TEST_F(EditTest, AReadOnlyOrDisabledFieldTakesNoTextThroughTheAccessibleInterfac
   EXPECT_EQ("1234", edit.Text());
 }
 
+// A field with a click handler is pressed through the accessible interface as the mouse
+// clicks it; its text stays as it is. One without a click handler offers no press.
+TEST_F(EditTest, AFieldOffersAnAccessiblePressWhileItHasAClickHandler) {
+  form.SetClientSize(300, 40);
+  edit.SetBounds(8, 8, 200, 24);
+  form.Show();
+  edit.SetText("README.md");
+  seen.clear();
+  QAccessibleInterface* field = testsupport::AccessibleOf(edit);
+  const QString press = QAccessibleActionInterface::pressAction();
+  EXPECT_FALSE(field->actionInterface()->actionNames().contains(press));
+
+  int clicks = 0;
+  edit.on_click = [&] { ++clicks; };
+  const std::vector<std::pair<std::string, std::function<void()>>> clicks_of = {
+      {"mouse", [&] { QTest::mouseClick(edit.widget(), Qt::LeftButton); }},
+      {"accessible press", [&] { testsupport::DoAction(edit, press); }},
+  };
+  for (const auto& [how, click] : clicks_of) {
+    SCOPED_TRACE(how);
+    clicks = 0;
+    click();
+    EXPECT_EQ(clicks, 1);
+  }
+  EXPECT_TRUE(seen.empty());
+  EXPECT_EQ(edit.Text(), "README.md");
+  EXPECT_EQ(field->role(), QAccessible::EditableText);
+  ASSERT_NE(field->editableTextInterface(), nullptr);  // still written as typed
+
+  // A disabled field offers none; nor does the field once its handler is gone.
+  edit.SetEnabled(false);
+  EXPECT_FALSE(field->actionInterface()->actionNames().contains(press));
+  edit.SetEnabled(true);
+  edit.on_click = nullptr;
+  EXPECT_FALSE(field->actionInterface()->actionNames().contains(press));
+}
+
 // The field is read through the accessible text interface as Qt's own line edit is read.
 TEST_F(EditTest, TheAccessibleTextInterfaceReadsTheField) {
   form.SetClientSize(300, 40);

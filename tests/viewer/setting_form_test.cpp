@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <filesystem>
 
+#include "tests/support/accessible.h"
 #include "tests/support/desktop_opener.h"
 #include "tests/support/sjis_assert.h"
 #include "tests/viewer/race_day.h"
@@ -207,6 +208,38 @@ TEST_F(SettingFormTest, ALinkOpensTheFieldsTextAndAFailureShowsTheErrorBox) {
   form5->Edit9.Type("jp");
   form5->Edit9.Click();
   EXPECT_EQ(opened, std::vector<std::string>{"www.example.jp"});
+}
+
+// A screen-reader user presses the links through the accessibility interface: the press
+// returns at once, and the link opens from the message loop right after it, once. The
+// window's other fields have no click and offer no press.
+TEST_F(SettingFormTest, ALinkPressedThroughTheAccessibleInterfaceOpensItsAddressOnce) {
+  Start();
+  const QString press = QAccessibleActionInterface::pressAction();
+  for (ui::Edit* field : {&form5->Edit9, &form5->Edit10}) {
+    SCOPED_TRACE(field->Text());
+    std::vector<std::string> opened;
+    ui::ScopedUrlOpener opener([&](const std::string& address) {
+      opened.push_back(address);
+      return true;
+    });
+    QAccessibleInterface* link = testsupport::AccessibleOf(*field);
+    ASSERT_TRUE(link->actionInterface()->actionNames().contains(press));
+    link->actionInterface()->doAction(press);
+    EXPECT_TRUE(opened.empty());  // the call returned first
+    ui::ProcessMessages();
+    EXPECT_EQ(opened, std::vector<std::string>{field->Text()});
+    ui::ProcessMessages();
+    EXPECT_EQ(opened.size(), 1u);
+  }
+  EXPECT_EQ(form5->Edit9.Text(), prog + "/README.md");
+  EXPECT_EQ(form5->Edit10.Text(), prog + "/manual.html");
+  EXPECT_TRUE(Texts().empty());
+  for (QAccessibleInterface* other :
+       {testsupport::AccessibleOf(form5->Edit1), testsupport::ComboField(form5->ComboBox1)}) {
+    ASSERT_NE(other, nullptr);
+    EXPECT_FALSE(other->actionInterface()->actionNames().contains(press));
+  }
 }
 
 TEST_F(SettingFormTest, TheDesktopOpenerFailsOnADocumentThatIsNotInstalled) {
