@@ -13,12 +13,13 @@
 #include <filesystem>
 
 #include "base/errors.h"
+#include "base/file_names.h"
 
 namespace base {
 namespace {
 
 FileError OpenError(const std::string& path) {
-  return FileError("Cannot open file \"" + path + "\". " + std::strerror(errno));
+  return FileError("Cannot open file \"" + PathText(path) + "\". " + std::strerror(errno));
 }
 
 }  // namespace
@@ -42,7 +43,7 @@ bool FileExistsOrThrow(const std::string& path) {
   struct stat st;
   if (::stat(path.c_str(), &st) == 0) return S_ISREG(st.st_mode);
   if (errno == ENOENT || errno == ENOTDIR) return false;
-  throw FileError("Cannot look for file \"" + path + "\". " + std::strerror(errno));
+  throw FileError("Cannot look for file \"" + PathText(path) + "\". " + std::strerror(errno));
 }
 
 FileBuffer FileBuffer::Copy(std::string_view bytes) {
@@ -75,7 +76,7 @@ FileBuffer ReadFileBuffer(const std::string& path) {
     if (n < 0) {
       const int cause = errno;
       ::close(fd);
-      throw FileError("Read error on file \"" + path + "\". " + std::strerror(cause));
+      throw FileError("Read error on file \"" + PathText(path) + "\". " + std::strerror(cause));
     }
     if (n == 0) break;
     buffer.size_ += static_cast<size_t>(n);
@@ -131,7 +132,8 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes) {
   RemoveUnlockedFiles(FolderOf(path), IsWriterTemporary);
   const std::string tmp = path + ".tmp~";
   const int fd = CreateLockedFile(tmp);
-  if (fd < 0) throw FileError("Cannot create file \"" + path + "\". " + std::strerror(errno));
+  if (fd < 0)
+    throw FileError("Cannot create file \"" + PathText(path) + "\". " + std::strerror(errno));
   // Ends the write: the temporary file goes (unless another program's file took its name).
   auto fail = [&](const std::string& text) {
     if (NamesFile(tmp, fd)) ::unlink(tmp.c_str());
@@ -143,7 +145,7 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes) {
     ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
     if (w < 0) {
       if (errno == EINTR) continue;
-      fail("Write error on file \"" + path + "\". " + std::strerror(errno));
+      fail("Write error on file \"" + PathText(path) + "\". " + std::strerror(errno));
     }
     done += static_cast<size_t>(w);
   }
@@ -151,13 +153,13 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes) {
   // the record writes of one racecourse choice (dozens of files) must stay quick. The file
   // keeps its lock until it has its final name.
   if (!NamesFile(tmp, fd)) {
-    fail("Cannot create file \"" + path + "\": its temporary file \"" + tmp +
+    fail("Cannot create file \"" + PathText(path) + "\": its temporary file \"" + PathText(tmp) +
          "\" was removed by another program");
   }
   if (::rename(tmp.c_str(), path.c_str()) != 0) {
-    fail("Cannot create file \"" + path + "\". " + std::strerror(errno));
+    fail("Cannot create file \"" + PathText(path) + "\". " + std::strerror(errno));
   }
-  if (::close(fd) != 0) throw FileError("Write error on file \"" + path + "\"");
+  if (::close(fd) != 0) throw FileError("Write error on file \"" + PathText(path) + "\"");
 }
 
 int CreateLockedFile(const std::string& temp) {
@@ -219,7 +221,7 @@ std::string SetAside(const std::string& path, std::string_view reason) {
     }
     if (errno != EEXIST) break;
   }
-  throw FileError("Cannot rename \"" + path + "\". " + std::strerror(errno));
+  throw FileError("Cannot rename \"" + PathText(path) + "\". " + std::strerror(errno));
 }
 
 bool MakeDirs(const std::string& path) {
