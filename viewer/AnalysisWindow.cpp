@@ -6,6 +6,7 @@
 #include <set>
 #include <vector>
 
+#include "base/file_names.h"
 #include "ui/application.h"
 #include "ui/color.h"
 #include "ui/input.h"
@@ -206,9 +207,9 @@ void TakeMarksOfCurrentRace() {
       const std::string path = MarkFilePath(State.WorkFolder, MarkKey);
       const std::string kept_as = LoadMarkFile(State.WorkFolder, MarkKey, CurrentMarks);
       if (!kept_as.empty()) {
-        ReportFailure("The mark file \"" + path +
-                      "\" is shorter than a mark record. It is kept as \"" + kept_as +
-                      "\", and the race shows no marks.");
+        ReportFailure("The mark file \"" + base::PathText(path) +
+                      "\" is shorter than a mark record. It is kept as \"" +
+                      base::PathText(kept_as) + "\", and the race shows no marks.");
       }
     }
   } catch (const std::exception& e) {
