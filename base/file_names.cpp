@@ -1,5 +1,9 @@
 #include "base/file_names.h"
 
+#include <cerrno>
+
+#include "base/sjis.h"
+
 namespace base {
 namespace {
 
@@ -46,6 +50,27 @@ std::string CutName(std::string_view name, std::size_t max_bytes) {
     if (next > max_bytes) break;
   }
   return std::string(name.substr(0, end));
+}
+
+std::string PathText(std::string_view name) {
+  const int error = errno;  // the conversion may set it; a message names its cause after us
+  std::string text;
+  text.reserve(name.size());
+  for (std::size_t pos = 0; pos < name.size();) {
+    const std::size_t length = SequenceLength(name, pos);
+    if (length == 0) {
+      text += '?';  // a byte that begins no character
+      ++pos;
+    } else if (length == 1) {
+      text += name[pos];  // ASCII: the same byte in code page 932
+      ++pos;
+    } else {
+      text += Utf8ToSjis(name.substr(pos, length));  // "?" when code page 932 lacks it
+      pos += length;
+    }
+  }
+  errno = error;
+  return text;
 }
 
 }  // namespace base

@@ -1,6 +1,7 @@
 // Names of files and folders as the file system holds them: bytes in its encoding (UTF-8
 // on Linux), never Shift-JIS. Paths are built, compared and opened as these bytes; they are
-// decoded only where a window shows them (ui::TextKind::kFileName).
+// decoded only where a window shows them (ui::TextKind::kFileName), and turned into
+// Shift-JIS only where a message names them (PathText).
 #pragma once
 #include <cstddef>
 #include <string>
@@ -16,5 +17,12 @@ std::size_t NextNameCharPos(std::string_view name, std::size_t pos);
 // The longest start of the name that holds at most max_bytes bytes and ends on a
 // character boundary (as NextNameCharPos steps).
 std::string CutName(std::string_view name, std::size_t max_bytes);
+
+// The name as Shift-JIS text, for a message that names a file or folder: each character
+// (as NextNameCharPos steps) as its code page 932 bytes (base::Utf8ToSjis), "?" for one that
+// code page lacks and "?" for each byte that begins no UTF-8 sequence. A name of plain ASCII
+// comes out unchanged. errno is left as it was, so one expression can name the path and the
+// system's cause. Only the message's text is made so: the path itself stays as it is.
+std::string PathText(std::string_view name);
 
 }  // namespace base

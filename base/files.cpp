@@ -15,12 +15,13 @@
 #include <filesystem>
 
 #include "base/errors.h"
+#include "base/file_names.h"
 
 namespace base {
 namespace {
 
 FileError OpenError(const std::string& path) {
-  return FileError("Cannot open file \"" + path + "\". " + std::strerror(errno));
+  return FileError("Cannot open file \"" + PathText(path) + "\". " + std::strerror(errno));
 }
 
 }  // namespace
@@ -44,14 +45,14 @@ bool FileExistsOrThrow(const std::string& path) {
   struct stat st;
   if (::stat(path.c_str(), &st) == 0) return S_ISREG(st.st_mode);
   if (errno == ENOENT || errno == ENOTDIR) return false;
-  throw FileError("Cannot look for file \"" + path + "\". " + std::strerror(errno));
+  throw FileError("Cannot look for file \"" + PathText(path) + "\". " + std::strerror(errno));
 }
 
 Entry EntryAt(const std::string& path) {
   struct stat st;
   if (::stat(path.c_str(), &st) == 0) return S_ISREG(st.st_mode) ? Entry::kFile : Entry::kOther;
   if (errno == ENOENT) return Entry::kNothing;
-  throw FileError("Cannot look for file \"" + path + "\". " + std::strerror(errno));
+  throw FileError("Cannot look for file \"" + PathText(path) + "\". " + std::strerror(errno));
 }
 
 bool FileOrNothing(const std::string& path) {
@@ -66,7 +67,9 @@ bool FileOrNothing(const std::string& path) {
   throw NotAFile(path);
 }
 
-FileError NotAFile(const std::string& path) { return FileError("\"" + path + "\" is not a file"); }
+FileError NotAFile(const std::string& path) {
+  return FileError("\"" + PathText(path) + "\" is not a file");
+}
 
 FileBuffer FileBuffer::Copy(std::string_view bytes) {
   FileBuffer buffer;
@@ -98,7 +101,7 @@ FileBuffer ReadFileBuffer(const std::string& path) {
     if (n < 0) {
       const int cause = errno;
       ::close(fd);
-      throw FileError("Read error on file \"" + path + "\". " + std::strerror(cause));
+      throw FileError("Read error on file \"" + PathText(path) + "\". " + std::strerror(cause));
     }
     if (n == 0) break;
     buffer.size_ += static_cast<size_t>(n);
@@ -167,10 +170,12 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes, NameFilter
   const std::string tmp = path + std::string(kTemporaryEnd);
   const int fd = CreateLockedFile(tmp);
   if (fd < 0 && errno == EWOULDBLOCK) {
-    throw FileError("Cannot create file \"" + path +
-                    "\": another program holds its temporary file \"" + tmp + "\"");
+    throw FileError("Cannot create file \"" + PathText(path) +
+                    "\": another program holds its temporary file \"" + PathText(tmp) + "\"");
   }
-  if (fd < 0) throw FileError("Cannot create file \"" + path + "\". " + std::strerror(errno));
+  if (fd < 0) {
+    throw FileError("Cannot create file \"" + PathText(path) + "\". " + std::strerror(errno));
+  }
   // Ends the write: the temporary file goes (unless another program's file took its name).
   auto fail = [&](const std::string& text) {
     if (NamesFile(tmp, fd)) ::unlink(tmp.c_str());
@@ -178,7 +183,7 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes, NameFilter
     throw FileError(text);
   };
   auto write_error = [&](int error) {
-    fail("Write error on file \"" + path + "\". " + std::strerror(error));
+    fail("Write error on file \"" + PathText(path) + "\". " + std::strerror(error));
   };
   size_t done = 0;
   while (done < bytes.size()) {
@@ -193,14 +198,14 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes, NameFilter
   // the record writes of one racecourse choice (dozens of files) must stay quick.
   if (const int error = CheckWritten(tmp, fd)) write_error(error);
   if (!NamesFile(tmp, fd)) {
-    fail("Cannot create file \"" + path + "\": its temporary file \"" + tmp +
+    fail("Cannot create file \"" + PathText(path) + "\": its temporary file \"" + PathText(tmp) +
          "\" was removed by another program");
   }
   // The file keeps its lock until it has its final name.
   if (::rename(tmp.c_str(), path.c_str()) != 0) {
-    fail("Cannot create file \"" + path + "\". " + std::strerror(errno));
+    fail("Cannot create file \"" + PathText(path) + "\". " + std::strerror(errno));
   }
-  if (::close(fd) != 0) throw FileError("Write error on file \"" + path + "\"");
+  if (::close(fd) != 0) throw FileError("Write error on file \"" + PathText(path) + "\"");
 }
 
 namespace {
@@ -293,7 +298,7 @@ std::string SetAside(const std::string& path, std::string_view reason) {
     }
     if (errno != EEXIST) break;
   }
-  throw FileError("Cannot rename \"" + path + "\". " + std::strerror(errno));
+  throw FileError("Cannot rename \"" + PathText(path) + "\". " + std::strerror(errno));
 }
 
 bool MakeDirs(const std::string& path) {

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "base/errors.h"
+#include "base/file_names.h"
 
 namespace ui {
 namespace {
@@ -34,7 +35,8 @@ InstanceLock::InstanceLock(const std::string& name) : path_(LockPath(name)) {
   // Close-on-exec: a child program must not keep the lock after this process ends.
   int fd = open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
   if (fd < 0) {
-    throw base::FileError("Cannot open the lock file " + path_ + ": " + std::strerror(errno));
+    throw base::FileError("Cannot open the lock file " + base::PathText(path_) + ": " +
+                          std::strerror(errno));
   }
   int rc;
   do {
@@ -47,7 +49,8 @@ InstanceLock::InstanceLock(const std::string& name) : path_(LockPath(name)) {
   int error = errno;
   close(fd);
   if (error != EWOULDBLOCK) {
-    throw base::FileError("Cannot lock the file " + path_ + ": " + std::strerror(error));
+    throw base::FileError("Cannot lock the file " + base::PathText(path_) + ": " +
+                          std::strerror(error));
   }
 }
 

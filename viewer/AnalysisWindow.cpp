@@ -6,6 +6,7 @@
 #include <set>
 #include <vector>
 
+#include "base/file_names.h"
 #include "ui/application.h"
 #include "ui/color.h"
 #include "ui/input.h"
@@ -205,8 +206,8 @@ void TakeMarksOfCurrentRace() {
     } else {
       if (auto set_aside = LoadMarkFile(State.WorkFolder, MarkKey, CurrentMarks)) {
         // The reason names the file.
-        ReportFailure(set_aside->reason + ". It is kept as \"" + set_aside->kept_as +
-                      "\", and the race shows no marks.");
+        ReportFailure(set_aside->reason + ". It is kept as \"" +
+                      base::PathText(set_aside->kept_as) + "\", and the race shows no marks.");
       }
     }
   } catch (const std::exception& e) {

@@ -1,6 +1,7 @@
 #include "fetch/common/FetchTexts.h"
 
 #include "base/dates.h"
+#include "base/file_names.h"
 #include "base/values.h"
 
 namespace fetch {
@@ -25,23 +26,23 @@ std::string ReadErrorText(int rc, std::string_view key) {
 }
 
 std::string CannotCreateFolderText(std::string_view folder) {
-  return "フォルダを作成できません：" + std::string(folder);
+  return "フォルダを作成できません：" + base::PathText(folder);
 }
 
 std::string CannotCreateFileText(std::string_view path) {
-  return "ファイルを作成できません：" + std::string(path);
+  return "ファイルを作成できません：" + base::PathText(path);
 }
 
 std::string CannotWriteFileText(std::string_view path) {
-  return "ファイルに書き込めません：" + std::string(path);
+  return "ファイルに書き込めません：" + base::PathText(path);
 }
 
 std::string LostTemporaryFileText(std::string_view path) {
-  return "一時ファイルが削除されたため作成できません：" + std::string(path);
+  return "一時ファイルが削除されたため作成できません：" + base::PathText(path);
 }
 
 std::string HeldTemporaryFileText(std::string_view path) {
-  return "一時ファイルを他のプログラムが使用中のため作成できません：" + std::string(path);
+  return "一時ファイルを他のプログラムが使用中のため作成できません：" + base::PathText(path);
 }
 
 std::string FileErrorLog(std::string_view detail) {

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/file_names.h"
 #include "base/files.h"
 #include "fetch/common/DataPaths.h"
 #include "fetch/common/FetchTexts.h"
@@ -20,7 +21,8 @@ std::string Reason(int error) { return std::strerror(error); }
 void MakeFolder(const std::string& folder) {
   if (base::DirExists(folder)) return;
   if (!base::MakeDirs(folder)) {
-    throw OutputError(CannotCreateFolderText(folder), "cannot create the folder " + folder);
+    throw OutputError(CannotCreateFolderText(folder),
+                      "cannot create the folder " + base::PathText(folder));
   }
 }
 
@@ -64,7 +66,7 @@ void LineFile::Abandon() noexcept { Discard(); }
 void LineFile::Fail(const std::string& status, const char* what) {
   int error = errno;
   Discard();
-  throw OutputError(status, std::string(what) + " " + path_ + ": " + Reason(error));
+  throw OutputError(status, std::string(what) + " " + base::PathText(path_) + ": " + Reason(error));
 }
 
 void LineFile::Create(const std::string& path) {
@@ -81,9 +83,9 @@ void LineFile::Create(const std::string& path) {
   if (fd < 0 && errno == EWOULDBLOCK) {
     const std::string held = temp_;
     temp_.clear();
-    throw OutputError(
-        HeldTemporaryFileText(path),
-        "cannot create " + path + ": another program holds its temporary file " + held);
+    throw OutputError(HeldTemporaryFileText(path),
+                      "cannot create " + base::PathText(path) +
+                          ": another program holds its temporary file " + base::PathText(held));
   }
   if (fd < 0) {
     temp_.clear();

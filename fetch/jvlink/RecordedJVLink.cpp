@@ -8,6 +8,7 @@
 
 #include "base/csv.h"
 #include "base/errors.h"
+#include "base/file_names.h"
 #include "base/files.h"
 #include "base/sjis.h"
 #include "base/values.h"
@@ -58,7 +59,7 @@ void RecordedJVLink::LoadFaults() {
   std::vector<std::string> lines = base::ReadLines(path);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (lines[i].empty()) continue;
-    std::string where = path + " line " + std::to_string(i + 1) + ": ";
+    std::string where = base::PathText(path) + " line " + std::to_string(i + 1) + ": ";
     std::vector<std::string> f = base::SplitCsvLine(lines[i]);
     if (f.size() != 3) throw base::Error(where + "expected method,n,result");
     if (!kFaultMethods.count(f[0])) throw base::Error(where + "unknown method '" + f[0] + "'");
@@ -84,7 +85,7 @@ const int* RecordedJVLink::Fault(const std::string& method) {
 
 int RecordedJVLink::Damaged(const std::string& problem) {
   problem_ = problem;
-  std::cerr << "jvlink stand-in: " << problem << "\n";
+  std::cerr << "jvlink stand-in: " << base::SjisToUtf8(problem) << "\n";
   return kDamagedData;
 }
 
@@ -100,7 +101,7 @@ int RecordedJVLink::JVSetUIProperties() {
   std::error_code ec;
   std::string shown = std::filesystem::absolute(folder_, ec).string();
   if (show_dialog_) {
-    show_dialog_("JVLink（記録データ版）\nデータフォルダ：" + base::Utf8ToSjis(shown));
+    show_dialog_("JVLink（記録データ版）\nデータフォルダ：" + base::PathText(shown));
   }
   return 0;
 }
@@ -117,7 +118,7 @@ bool RecordedJVLink::ReadFileList(const std::string& data_spec, std::vector<File
   }
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (lines[i].empty()) continue;
-    std::string where = list + " line " + std::to_string(i + 1) + ": ";
+    std::string where = base::PathText(list) + " line " + std::to_string(i + 1) + ": ";
     std::vector<std::string> f = base::SplitCsvLine(lines[i]);
     if (f.size() < 2 || f.size() > 3) {
       Damaged(where + "expected name,stamp[,download]");
@@ -161,7 +162,8 @@ int RecordedJVLink::JVOpen(const std::string& data_spec, const std::string& from
   }
   if (chosen.empty()) return kNoData;
   for (const File& file : chosen) {
-    if (!base::FileExists(file.path)) return Damaged("recorded file " + file.path + " is missing");
+    if (!base::FileExists(file.path))
+      return Damaged("recorded file " + base::PathText(file.path) + " is missing");
   }
 
   read_count = static_cast<int>(chosen.size());

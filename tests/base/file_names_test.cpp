@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,40 @@ TEST(FileNames, ACutEndsOnACharacterBoundary) {
        }) {
     EXPECT_EQ(base::CutName(c.name, c.max), c.cut) << c.name << " at " << c.max;
   }
+}
+
+// A name in a message: Shift-JIS bytes of its characters, "?" where there are none.
+TEST(FileNames, PathTextGivesTheNameInShiftJis) {
+  struct Case {
+    std::string name;  // the file system's bytes
+    std::string text;  // Shift-JIS (the narrow literals here are)
+  };
+  for (const Case& c : std::vector<Case>{
+           {"jv_data/20160305/DE160305.CSV", "jv_data/20160305/DE160305.CSV"},
+           {"a\\b ~x.tmp~\t", "a\\b ~x.tmp~\t"},  // every ASCII byte stays
+           {"", ""},
+           {Utf8(u8"/tmp/フォルダ/時間①.csv"), "/tmp/フォルダ/時間①.csv"},
+           {Utf8(u8"ｶﾅ"), "\xB6\xC5"},  // half-width katakana: one byte each
+           {Utf8(u8"aéb😀c"), "a?b?c"},  // characters code page 932 lacks
+           {"\xFF", "?"},               // bytes that begin no character: one "?" each
+           {"\x80\x80x", "??x"},
+           {"\xE3\x83"
+            "a",
+            "??a"},                               // a sequence broken off
+           {"\xC0\xAF", "??"},                    // an overlong form
+           {"\xED\xA0\x80", "???"},               // a surrogate
+           {"\x8E\x9E\x8A\xD4.csv", "????.csv"},  // a name in Shift-JIS already
+       }) {
+    EXPECT_SJIS_EQ(c.text, base::PathText(c.name)) << c.name;
+  }
+}
+
+// The conversion leaves errno as it was: a message names the path and then the cause.
+TEST(FileNames, PathTextKeepsErrno) {
+  const std::string lacking = Utf8(u8"😀");  // no code page 932 character
+  errno = ENOENT;
+  EXPECT_EQ("?", base::PathText(lacking));
+  EXPECT_EQ(ENOENT, errno);
 }
 
 }  // namespace

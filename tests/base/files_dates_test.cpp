@@ -5,13 +5,18 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 
 #include "base/dates.h"
 #include "base/errors.h"
 #include "base/files.h"
+#include "base/sjis.h"
+#include "tests/support/sjis_assert.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
+
+using testsupport::Utf8;
 
 std::vector<std::string> Sorted(const std::string& folder) {
   std::vector<std::string> names = base::ListEntries(folder);
@@ -100,6 +105,36 @@ TEST(Files, FailuresNameTheFile) {
     EXPECT_NE(std::string(e.what()).find("missing.csv"), std::string::npos);
   }
   EXPECT_THROW(base::WriteFileAtomic(dir / "no/such/dir/x", "a"), base::FileError);
+}
+
+// A folder whose name is not ASCII reads as it is in the failures' texts (Shift-JIS), and
+// the system's cause still follows the name.
+TEST(Files, FailuresNameAFolderOfAnyNameAsItReads) {
+  testsupport::TempDir dir;
+  const std::string folder = dir / Utf8(u8"フォルダ");
+  base::MakeDirs(folder);
+  const std::string missing = std::strerror(ENOENT);
+  const struct {
+    std::function<void()> fail;
+    std::string text;  // UTF-8
+  } cases[] = {
+      {[&] { base::ReadFileBytes(folder + "/missing.csv"); },
+       "Cannot open file \"" + folder + "/missing.csv\". " + missing},
+      {[&] { base::WriteFileAtomic(folder + "/none/05020401.ods", "a"); },
+       "Cannot create file \"" + folder + "/none/05020401.ods\". " + missing},
+      {[&] { base::SetAside(folder + "/05020405.ods", "damaged"); },
+       "Cannot rename \"" + folder + "/05020405.ods\". " + missing},
+      {[&] { base::ReadFileBytes(folder + Utf8(u8"/é.csv")); },  // a character without Shift-JIS
+       "Cannot open file \"" + folder + "/?.csv\". " + missing},
+  };
+  for (const auto& c : cases) {
+    try {
+      c.fail();
+      ADD_FAILURE() << c.text;
+    } catch (const base::FileError& e) {
+      EXPECT_EQ(c.text, base::SjisToUtf8(e.what()));
+    }
+  }
 }
 
 // What cannot be read says why; "not there" is told apart from "cannot look".

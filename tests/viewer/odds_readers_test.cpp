@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "base/errors.h"
+#include "tests/support/sjis_assert.h"
 #include "viewer/logic/OddsReaders.h"
 
 namespace {
@@ -368,6 +369,36 @@ TEST(OddsReaders, ErrorsKeepWhatWasStoredBefore) {
   EXPECT_THROW(viewer::ReadWinPlaceOdds(r, jd, kTimes, kFileDate), base::ConversionError);
   jd = OddsLines(jd.file(), std::vector<std::string>{JdLine("0531xx01", 2)});
   EXPECT_THROW(viewer::ReadWinPlaceOdds(r, jd, kTimes, kFileDate), base::ConversionError);
+}
+
+// A file named in a failure reads as its name does, whatever its folder is called.
+TEST(OddsReaders, ErrorsNameAFileOfAnyNameAsItReads) {
+  const std::string folder = testsupport::Utf8(u8"/tmp/フォルダ");
+  RaceOddsRecord r = Race(2);
+  SnapshotTimes no_race_day = kTimes;
+  no_race_day.race_day = {};
+  no_race_day.timing_file = folder + testsupport::Utf8(u8"/時間帯.csv");
+  const struct {
+    OddsLines file;
+    const SnapshotTimes& times;
+    std::string text;  // Shift-JIS
+  } cases[] = {
+      {{folder + "/JD05242411.CSV", {JdLine("06011001", 2, "many")}},
+       kTimes,
+       "'many' is not a valid integer value (/tmp/フォルダ/JD05242411.CSV line 1)"},
+      {{"JD", {JdLine("06011001", 2)}},
+       no_race_day,
+       "'' is not a valid time: the time of slot 1: no race-day row of /tmp/フォルダ/時間帯.csv "
+       "holds post time "},
+  };
+  for (const auto& c : cases) {
+    try {
+      viewer::ReadWinPlaceOdds(r, c.file, c.times, kFileDate);
+      ADD_FAILURE() << "no error";
+    } catch (const base::ConversionError& e) {
+      EXPECT_SJIS_EQ(c.text, e.what());
+    }
+  }
 }
 
 TEST(OddsReaders, EmptySlotTimeStopsTheReading) {

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "base/dates.h"
+#include "base/errors.h"
+#include "base/sjis.h"
 #include "base/values.h"
 #include "tools/sampledata/sample_data.h"
 
@@ -83,6 +85,8 @@ int main(int argc, char** argv) {
     std::printf("%s: race day %s, %zu races (%d run), %zu stored races, %zu files\n", out.c_str(),
                 base::SlashedDate(data.races.front().day).c_str(), data.races.size(), run,
                 data.stored_races.size(), data.files.size());
+  } catch (const base::Error& e) {
+    return Fail(base::SjisToUtf8(e.what()));  // its text is Shift-JIS; the terminal's is UTF-8
   } catch (const std::exception& e) {
     return Fail(e.what());
   }

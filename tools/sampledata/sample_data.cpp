@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "base/errors.h"
+#include "base/file_names.h"
 #include "base/files.h"
 #include "tools/sampledata/market.h"
 #include "tools/sampledata/sample_records.h"
@@ -284,13 +285,15 @@ void WriteSampleData(const std::string& folder, const SampleData& data) {
     std::error_code ec;
     fs::remove_all(folder + "/" + owned, ec);
     if (!base::MakeDirs(folder + "/" + owned)) {
-      throw base::FileError("Cannot create folder \"" + folder + "/" + owned + "\"");
+      throw base::FileError("Cannot create folder \"" + base::PathText(folder + "/" + owned) +
+                            "\"");
     }
   }
   for (const SampleFile& file : data.files) {
     std::string path = folder + "/" + file.path;
     std::string parent = fs::path(path).parent_path().string();
-    if (!base::MakeDirs(parent)) throw base::FileError("Cannot create folder \"" + parent + "\"");
+    if (!base::MakeDirs(parent))
+      throw base::FileError("Cannot create folder \"" + base::PathText(parent) + "\"");
     base::WriteFileAtomic(path, file.bytes);
   }
 }

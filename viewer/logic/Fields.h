@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/errors.h"
+#include "base/file_names.h"
 
 namespace viewer {
 
@@ -17,7 +18,7 @@ inline std::string_view FieldOrEmpty(const std::vector<std::string>& fields, std
 // Where a failure happened, for the error texts: " (jv_data/20160305/DE160305.CSV line 4)";
 // line counts from 0.
 inline std::string LinePlace(std::string_view file, std::size_t line) {
-  return " (" + std::string(file) + " line " + std::to_string(line + 1) + ")";
+  return " (" + base::PathText(file) + " line " + std::to_string(line + 1) + ")";
 }
 
 // Runs fn; a conversion error it throws is thrown again with the file and line added, so

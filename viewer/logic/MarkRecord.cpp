@@ -1,6 +1,7 @@
 #include "viewer/logic/MarkRecord.h"
 
 #include "base/errors.h"
+#include "base/file_names.h"
 #include "base/files.h"
 #include "base/fixed_record.h"
 #include "base/values.h"
@@ -73,7 +74,7 @@ std::optional<SetAsideRecord> LoadMarkFile(const std::string& work_folder, std::
         marks = MarkRecordOfBytes(bytes);
         return std::nullopt;
       }
-      reason = "The mark file \"" + path + "\" is shorter than a mark record";
+      reason = "The mark file \"" + base::PathText(path) + "\" is shorter than a mark record";
       break;
     }
     case base::Entry::kOther:

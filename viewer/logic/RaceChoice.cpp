@@ -1,6 +1,7 @@
 #include "viewer/logic/RaceChoice.h"
 
 #include "base/errors.h"
+#include "base/file_names.h"
 #include "base/files.h"
 #include "viewer/logic/DispCTRL.h"
 #include "viewer/logic/OddsReaders.h"
@@ -44,7 +45,7 @@ void LoadChosenRace(const RaceChoice& c, RaceOddsRecord& current) {
                  base::FileAgeDos(runner_file), runner_file);
 
   if (!base::FileExists(c.timing_file_path)) {
-    throw base::FileError("The odds-timing file \"" + c.timing_file_path +
+    throw base::FileError("The odds-timing file \"" + base::PathText(c.timing_file_path) +
                           "\" does not exist. Choose another one in 設定・ヘルプ.");
   }
   const std::vector<std::string> timing_lines = base::ReadLines(c.timing_file_path);

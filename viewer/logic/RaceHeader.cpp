@@ -5,6 +5,7 @@
 
 #include "base/csv.h"
 #include "base/errors.h"
+#include "base/file_names.h"
 #include "base/files.h"
 #include "base/values.h"
 #include "viewer/logic/DispCTRL.h"
@@ -91,7 +92,7 @@ std::string RaceLinePlace(const std::string& race_file, std::string_view race_ke
     }
   } catch (const base::Error&) {
   }
-  return " (" + race_file + ")";
+  return " (" + base::PathText(race_file) + ")";
 }
 
 std::string RaceNumberText(int race) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/errors.h"
+#include "base/file_names.h"
 #include "base/files.h"
 #include "base/fixed_record.h"
 
@@ -110,7 +111,7 @@ namespace {
 
 void CheckHoldsARecord(const std::string& path, const std::string& bytes) {
   if (bytes.size() < RaceOddsRecord::kSize) {
-    throw base::FileError("Read beyond end of file \"" + path + "\": it holds " +
+    throw base::FileError("Read beyond end of file \"" + base::PathText(path) + "\": it holds " +
                           std::to_string(bytes.size()) + " bytes, a race record " +
                           std::to_string(RaceOddsRecord::kSize));
   }
@@ -148,7 +149,7 @@ std::optional<std::string> ReadStoredRecordBytes(const std::string& path,
       reason = e.what();
     }
   } else if (base::PathExists(path)) {
-    reason = "\"" + path + "\" is not a file";
+    reason = base::NotAFile(path).what();
   } else {
     return std::nullopt;
   }
@@ -165,7 +166,7 @@ std::string SetAsideMessage(const std::vector<SetAsideRecord>& set_aside) {
   for (const SetAsideRecord& r : set_aside) {
     if (!text.empty()) text += "\r\n\r\n";
     // The reason names the file.
-    text += r.reason + ". The file is kept as \"" + r.kept_as +
+    text += r.reason + ". The file is kept as \"" + base::PathText(r.kept_as) +
             "\", and the race's record is made anew.";
   }
   return text;

@@ -1,6 +1,7 @@
 #include "viewer/logic/SettingsRecord.h"
 
 #include "base/errors.h"
+#include "base/file_names.h"
 #include "base/files.h"
 #include "base/fixed_record.h"
 
@@ -24,7 +25,7 @@ std::string SettingsBytes(const SettingsRecord& settings) {
 
 SettingsRecord SettingsOfBytes(std::string_view bytes, const std::string& file) {
   if (bytes.size() < SettingsRecord::kSize) {
-    throw base::FileError("The settings file \"" + file + "\" holds " +
+    throw base::FileError("The settings file \"" + base::PathText(file) + "\" holds " +
                           std::to_string(bytes.size()) + " bytes, less than one record (" +
                           std::to_string(SettingsRecord::kSize) + " bytes)");
   }

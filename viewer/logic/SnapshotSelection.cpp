@@ -8,6 +8,7 @@
 #include "base/csv.h"
 #include "base/dates.h"
 #include "base/errors.h"
+#include "base/file_names.h"
 #include "base/values.h"
 
 namespace viewer {
@@ -62,7 +63,8 @@ std::string SetPlace(const SnapshotTimes& times, bool race_day) {
   const std::optional<std::size_t>& line = race_day ? times.race_day_line : times.previous_day_line;
   const std::string set = race_day ? "race-day" : "previous-day";
   if (line) return " of the " + set + " row" + LinePlace(times.timing_file, *line);
-  return ": no " + set + " row of " + times.timing_file + " holds post time " + times.post_time;
+  return ": no " + set + " row of " + base::PathText(times.timing_file) + " holds post time " +
+         times.post_time;
 }
 
 // The number of slots on the day before: entry 0 of the previous-day set, 2 when it is

@@ -6,12 +6,14 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "base/files.h"
+#include "base/sjis.h"
 #include "fetch/common/FetchTexts.h"
 #include "fetch/common/LineFile.h"
 #include "tests/support/close_watch.h"
@@ -22,6 +24,7 @@
 namespace {
 
 using fetch::LineFile;
+using testsupport::Utf8;
 
 class LineFileTest : public ::testing::Test {
  protected:
@@ -153,6 +156,35 @@ TEST_F(LineFileTest, TheTemporaryFileKeepsItsLockUntilItHasItsFinalName) {
   a.WriteLine("new", true);
   a.Close();
   EXPECT_EQ(watch.Closed(), std::vector<std::string>{"JR05162411.CSV"});
+}
+
+// A folder whose name is not ASCII reads as it is in the status texts and the log lines
+// (Shift-JIS) of a file or folder that cannot be made in it.
+TEST_F(LineFileTest, TheTextsNameAFolderOfAnyNameAsItReads) {
+  const std::string folder = dir / Utf8(u8"フォルダ");
+  const std::string file = folder + "/JR05162411.CSV";
+  base::MakeDirs(file);  // a folder in the file's place
+  const std::string day_folder = folder + "/day.txt/20240601";
+  testsupport::WriteFile(folder + "/day.txt", "a file on the folder's way");
+  testsupport::ScopedCurrentDir cd(folder);  // where jv_data is made
+  const struct {
+    std::function<void()> fail;
+    std::string status, log;  // UTF-8
+  } cases[] = {
+      {[&] { LineFile().Create(file); }, Utf8(u8"ファイルを作成できません：") + file,
+       Utf8(u8"ファイルエラー:cannot create ") + file + ": " + std::strerror(EISDIR) + "\r\n"},
+      {[&] { fetch::MakeDayFolder(day_folder); }, Utf8(u8"フォルダを作成できません：") + day_folder,
+       Utf8(u8"ファイルエラー:cannot create the folder ") + day_folder + "\r\n"},
+  };
+  for (const auto& c : cases) {
+    try {
+      c.fail();
+      ADD_FAILURE() << c.status;
+    } catch (const fetch::OutputError& e) {
+      EXPECT_EQ(c.status, base::SjisToUtf8(e.status()));
+      EXPECT_EQ(c.log, base::SjisToUtf8(fetch::FileErrorLog(e.what())));
+    }
+  }
 }
 
 }  // namespace
