@@ -21,6 +21,7 @@
 #include <utility>
 
 #include "base/errors.h"
+#include "ui/chart_layout.h"
 #include "ui/chart_marks.h"
 #include "ui/dispatch.h"
 #include "ui/form.h"
@@ -245,6 +246,9 @@ struct Chart::Impl {
   // The legend lists the first segment of each line and each bar series in it.
   void ApplyLegend() {
     QLegend* legend = chart->legend();
+    // The legend's width may change, and Qt does not lay out a legend beside a set plot
+    // area (ui/chart_layout.h).
+    chart->layout()->invalidate();
     for (const Entry& e : series) {
       for (std::size_t k = 0; k < e.segments.size(); ++k) {
         for (QLegendMarker* m : legend->markers(e.segments[k])) {
@@ -454,7 +458,7 @@ QChartView* ViewOf(const Control& c) { return static_cast<QChartView*>(c.widget(
 }  // namespace
 
 Chart::Chart(Container& parent)
-    : Control(parent, new ChartWidget(this, new QChart, parent.client_widget())),
+    : Control(parent, new ChartWidget(this, new internal::FittedChart, parent.client_widget())),
       impl_(std::make_unique<Impl>()) {
   auto* view = static_cast<ChartWidget*>(ViewOf(*this));
   view->on_shown = [this] { impl_->ApplyPending(); };
@@ -484,6 +488,7 @@ Chart::Chart(Container& parent)
   d.chart->addAxis(d.top, Qt::AlignTop);
   for (QValueAxis* axis : {d.left, d.right, d.top}) axis->setLabelFormat(QStringLiteral("%.10g"));
   // Labels are short numbers and horse numbers: measured once, never shortened step by step.
+  // Their axes take the room they need (ui/chart_layout.h).
   for (QAbstractAxis* axis : d.chart->axes()) {
     axis->setTruncateLabels(false);
     // Lines one pixel wide whatever the scale (a pen of width 0): they look the same as the

@@ -8,6 +8,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QColor>
+#include <QGraphicsItemGroup>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
@@ -51,6 +52,40 @@ inline std::vector<QString> ReadableLegendEntries(const ui::Chart& chart) {
     if (legend.contains(r) && view.contains(r)) texts.push_back(text->toPlainText());
   }
   std::sort(texts.begin(), texts.end());
+  return texts;
+}
+
+// A text an axis draws, where it stands in the scene.
+struct AxisText {
+  QString text;
+  QRectF rect;
+};
+// The title of a shown axis and every shown axis label of the chart (Qt keeps the labels of
+// an axis as a group of texts; the titles stand alone).
+struct AxisTexts {
+  std::vector<AxisText> titles;
+  std::vector<AxisText> labels;
+};
+inline AxisTexts AxisTextsOf(const ui::Chart& chart) {
+  QChart* c = QtChart(chart);
+  std::vector<QString> titles;
+  for (QAbstractAxis* axis : c->axes()) {
+    if (axis->isVisible() && axis->isTitleVisible() && !axis->titleText().isEmpty()) {
+      titles.push_back(axis->titleText());
+    }
+  }
+  AxisTexts texts;
+  for (QGraphicsItem* item : c->scene()->items()) {
+    auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+    if (!text || !text->isVisible() || c->legend()->isAncestorOf(text)) continue;
+    const AxisText t{text->toPlainText(), text->sceneBoundingRect()};
+    if (t.text.isEmpty()) continue;  // draws nothing
+    if (dynamic_cast<QGraphicsItemGroup*>(text->parentItem())) {
+      texts.labels.push_back(t);
+    } else if (std::find(titles.begin(), titles.end(), t.text) != titles.end()) {
+      texts.titles.push_back(t);
+    }
+  }
   return texts;
 }
 

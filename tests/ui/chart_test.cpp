@@ -20,6 +20,7 @@
 #include "tests/ui/chart_scene.h"
 #include "tests/ui/pixels.h"
 #include "ui/application.h"
+#include "ui/chart_layout.h"
 #include "ui/form.h"
 #include "ui/page_control.h"
 #include "ui/qt_text.h"
@@ -502,6 +503,103 @@ TEST_F(ChartTest, TheLegendListsEveryEntryAtTheChartsSize) {
   std::sort(titles.begin(), titles.end());
   uitest::LaidOut(chart);
   EXPECT_EQ(uitest::ReadableLegendEntries(chart), titles);
+}
+
+// The vote chart's axes at its size, with labels from four digits to eleven characters on
+// either side: each title stands beside its labels, the labels are shown whole, nothing
+// reaches under the legend, and the legend lists every entry.
+TEST_F(ChartTest, AxisTitlesStandBesideTheirLabelsWhateverTheirWidth) {
+  chart.SetBounds(0, 0, 594, 160);
+  std::vector<QString> entries;
+  const char* names[] = {"複勝/単勝",  "馬連/単勝",  "複勝投票数",
+                         "単勝投票数", "馬連投票数", "枠連投票数"};
+  for (int i = 0; i < 6; ++i) {
+    const bool bars = i < 2;
+    int s = chart.AddSeries({.kind = bars ? SeriesKind::kBar : SeriesKind::kLine,
+                             .title = names[i],
+                             .axis = bars ? ChartAxis::kLeft : ChartAxis::kRight,
+                             .point_markers = !bars});
+    chart.SetPoints(s, {Point(1, "1"), Point(2, "2")});
+    entries.push_back(ui::internal::ToQt(names[i]));
+  }
+  std::sort(entries.begin(), entries.end());
+  chart.SetAxisTitle(ChartAxis::kLeft, "売上比率");
+  chart.SetAxisTitle(ChartAxis::kRight, "投票数");
+  const ui::AxisScale narrow = ui::AxisScale::Fixed(0, 20);
+  struct {
+    ui::AxisScale left, right;
+    const char* widest;  // a label shown whole
+  } cases[] = {
+      {narrow, ui::AxisScale::Fixed(0, 5000), "5000"},
+      {narrow, ui::AxisScale::Fixed(0, 5000000), "5000000"},
+      {narrow, ui::AxisScale::Fixed(0, 2500000000), "2500000000"},
+      {narrow, ui::AxisScale::Fixed(-2500000000, 2500000000), "-2000000000"},
+      {ui::AxisScale::Fixed(-2500000000, 2500000000), ui::AxisScale::Fixed(0, 20), "-2000000000"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.widest);
+    chart.SetAxisScale(ChartAxis::kLeft, c.left);
+    chart.SetAxisScale(ChartAxis::kRight, c.right);
+    uitest::LaidOut(chart);
+    const uitest::AxisTexts texts = uitest::AxisTextsOf(chart);
+    ASSERT_EQ(texts.titles.size(), 2u);
+    const QRectF legend = qchart()->legend()->sceneBoundingRect();
+    for (const uitest::AxisText& title : texts.titles) {
+      EXPECT_FALSE(title.rect.intersects(legend)) << title.text.toStdString();
+      for (const uitest::AxisText& label : texts.labels) {
+        EXPECT_FALSE(title.rect.intersects(label.rect))
+            << title.text.toStdString() << " across " << label.text.toStdString();
+      }
+    }
+    for (const uitest::AxisText& label : texts.labels) {
+      EXPECT_FALSE(label.rect.intersects(legend)) << label.text.toStdString();
+    }
+    EXPECT_TRUE(std::any_of(texts.labels.begin(), texts.labels.end(),
+                            [&](const uitest::AxisText& l) { return l.text == c.widest; }));
+    EXPECT_EQ(uitest::ReadableLegendEntries(chart), entries);
+  }
+  // Narrow labels again: the plot area is as wide as it was before the wide ones.
+  chart.SetAxisScale(ChartAxis::kLeft, narrow);
+  chart.SetAxisScale(ChartAxis::kRight, cases[0].right);
+  uitest::LaidOut(chart);
+  const QRectF plot = qchart()->plotArea();
+  chart.SetAxisScale(ChartAxis::kRight, cases[2].right);
+  uitest::LaidOut(chart);
+  EXPECT_LT(qchart()->plotArea().width(), plot.width());
+  chart.SetAxisScale(ChartAxis::kRight, cases[0].right);
+  uitest::LaidOut(chart);
+  EXPECT_EQ(qchart()->plotArea(), plot);
+  // Without the legend the plot area takes its width; the right axis keeps its room.
+  chart.SetAxisScale(ChartAxis::kRight, cases[2].right);
+  uitest::LaidOut(chart);
+  const qreal room = qchart()->legend()->geometry().left() - qchart()->plotArea().right();
+  chart.SetLegendVisible(false);
+  uitest::LaidOut(chart);
+  EXPECT_NEAR(qchart()->plotArea().right(),
+              qchart()->size().width() - qchart()->margins().right() - room, 0.5);
+}
+
+// The plot area beside a legend at 494 in a chart whose content runs from 8 to 586: each
+// axis keeps the room it takes when the legend takes no width.
+TEST(PlotAreaBesideLegend, LeavesEachAxisItsRoom) {
+  const QRectF content(8, 8, 578, 144), legend(494, 8, 92, 144);
+  auto edges = [](qreal left, qreal right) {
+    return QRectF(QPointF(left, 16), QPointF(right, 131));
+  };
+  struct {
+    const char* name;
+    QRectF whole, beside, plot;
+  } cases[] = {
+      {"room enough", edges(51, 481), edges(51, 389), edges(51, 389)},
+      {"right axis short of room", edges(51, 481), edges(51, 397), edges(51, 389)},
+      {"left axis short of room", edges(60, 570), edges(51, 470), edges(60, 470)},
+      {"both", edges(60, 481), edges(51, 397), edges(60, 389)},
+      {"no width left", edges(400, 481), edges(51, 397), edges(51, 397)},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ui::internal::PlotAreaBesideLegend({content, c.beside, legend, c.whole}), c.plot)
+        << c.name;
+  }
 }
 
 TEST_F(ChartTest, ASetUpGivesTheSeriesAxesTitleLegendAndBackground) {

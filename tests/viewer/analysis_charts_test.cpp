@@ -94,6 +94,75 @@ TEST_F(AnalysisChartsTest, EveryShownLegendListsAllItsEntriesAtTheWindowsSize) {
   }
 }
 
+// Vote totals of ten digits, the most a record holds: the vote chart's right axis labels
+// them in full (from 1000000000 to 2200000000).
+viewer::RaceOddsRecord TenDigitVoteRace() {
+  viewer::RaceOddsRecord race = WindowRace(12);
+  for (int s = 1; s <= 2; ++s) {
+    race.SetWinVoteTotal(s, 2000000000 + 100000000 * (s - 1));
+    race.SetPlaceVoteTotal(s, 1500000000);
+    race.SetQuinellaVoteTotal(s, 1800000000);
+    race.SetBracketQuinellaVoteTotal(s, 1000000000);
+  }
+  return race;
+}
+
+// Each chart's axis titles beside their labels, not across them, at the windows' sizes.
+TEST_F(AnalysisChartsTest, EveryAxisTitleStandsClearOfTheAxisLabels) {
+  viewer::TForm2& horse = OpenHorseWindow();
+  form->Button5.Click();
+  form->Button6.Click();
+  ASSERT_NE(viewer::Form3, nullptr);
+  ASSERT_NE(viewer::Form4, nullptr);
+  viewer::TForm3& quinella = *viewer::Form3;
+  viewer::TForm4& bracket = *viewer::Form4;
+  ShowRace(TenDigitVoteRace());
+  struct {
+    const char* name;
+    ui::PageControl* pages;
+    int page;
+    const ui::Chart& chart;
+    std::vector<std::string> titles;
+    const char* widest = nullptr;  // a label shown in full
+  } charts[] = {
+      {"馬 Chart1", &horse.PageControl1, 0, horse.Chart1, {}},
+      {"馬 Chart2", &horse.PageControl1, 1, horse.Chart2, {}},
+      {"馬 Chart3", &horse.PageControl1, 2, horse.Chart3, {}},
+      {"馬 Chart4", &horse.PageControl1, 3, horse.Chart4, {"売上比率", "投票数"}, "2200000000"},
+      {"馬連 Chart1", nullptr, 0, quinella.Chart1, {"馬連得票率", "配当"}},
+      {"馬連 Chart2", nullptr, 0, quinella.Chart2, {}},
+      {"枠 Chart1", &bracket.PageControl1, 0, bracket.Chart1, {"得票率", "配当"}},
+      {"枠 Chart2", &bracket.PageControl1, 1, bracket.Chart2, {"得票率"}},
+  };
+  for (const auto& c : charts) {
+    SCOPED_TRACE(c.name);
+    if (c.pages) c.pages->SetActivePageIndex(c.page);
+    uitest::LaidOut(c.chart);
+    const uitest::AxisTexts texts = uitest::AxisTextsOf(c.chart);
+    std::vector<QString> titles;
+    for (const uitest::AxisText& t : texts.titles) titles.push_back(t.text);
+    std::sort(titles.begin(), titles.end());
+    EXPECT_EQ(titles, Sorted(c.titles));
+    for (const uitest::AxisText& title : texts.titles) {
+      for (const uitest::AxisText& label : texts.labels) {
+        EXPECT_FALSE(title.rect.intersects(label.rect))
+            << title.text.toStdString() << " across " << label.text.toStdString();
+      }
+    }
+    // Nor do they reach under the legend beside them.
+    const QRectF legend = uitest::QtChart(c.chart)->legend()->sceneBoundingRect();
+    for (const auto* all : {&texts.titles, &texts.labels}) {
+      for (const uitest::AxisText& t : *all) {
+        EXPECT_FALSE(c.chart.LegendVisible() && t.rect.intersects(legend)) << t.text.toStdString();
+      }
+    }
+    if (c.widest) {
+      EXPECT_TRUE(std::any_of(texts.labels.begin(), texts.labels.end(),
+                              [&](const uitest::AxisText& l) { return l.text == c.widest; }));
+    }
+  }
+}
+
 TEST_F(AnalysisChartsTest, TheVoteRatioBarsShowTheirMarks) {
   viewer::TForm2& w = OpenHorseWindow();
   ShowRace(VoteRace());
