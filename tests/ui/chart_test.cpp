@@ -51,6 +51,27 @@ class ChartTest : public ::testing::Test {
     return qobject_cast<QBarCategoryAxis*>(qchart()->axes(Qt::Horizontal).at(0));
   }
 
+  // The per-horse window's vote chart at its size: two bar series on the left axis and four
+  // line series on the right, each of two points (raised by the series' place when
+  // `rising`). The titles of the legend's entries.
+  std::vector<QString> AddVoteChartSeries(bool rising) {
+    chart.SetBounds(0, 0, 594, 160);
+    std::vector<QString> titles;
+    const char* names[] = {"複勝/単勝",  "馬連/単勝",  "複勝投票数",
+                           "単勝投票数", "馬連投票数", "枠連投票数"};
+    for (int i = 0; i < 6; ++i) {
+      const bool bars = i < 2;
+      int s = chart.AddSeries({.kind = bars ? SeriesKind::kBar : SeriesKind::kLine,
+                               .title = names[i],
+                               .axis = bars ? ChartAxis::kLeft : ChartAxis::kRight,
+                               .point_markers = !bars});
+      const int rise = rising ? i : 0;
+      chart.SetPoints(s, {Point(1 + rise, "1"), Point(2 + rise, "2")});
+      titles.push_back(ui::internal::ToQt(names[i]));
+    }
+    return titles;
+  }
+
   ui::Form form;
   ui::Chart chart{form};
 };
@@ -485,19 +506,7 @@ TEST_F(ChartTest, MarkersAreDrawnAtTheirSizes) {
 
 // Six entries beside a chart 160 pixels high, as the per-horse window's vote chart has them.
 TEST_F(ChartTest, TheLegendListsEveryEntryAtTheChartsSize) {
-  chart.SetBounds(0, 0, 594, 160);
-  std::vector<QString> titles;
-  const char* names[] = {"複勝/単勝",  "馬連/単勝",  "複勝投票数",
-                         "単勝投票数", "馬連投票数", "枠連投票数"};
-  for (int i = 0; i < 6; ++i) {
-    const bool bars = i < 2;
-    int s = chart.AddSeries({.kind = bars ? SeriesKind::kBar : SeriesKind::kLine,
-                             .title = names[i],
-                             .axis = bars ? ChartAxis::kLeft : ChartAxis::kRight,
-                             .point_markers = !bars});
-    chart.SetPoints(s, {Point(1 + i, "1"), Point(2 + i, "2")});
-    titles.push_back(ui::internal::ToQt(names[i]));
-  }
+  std::vector<QString> titles = AddVoteChartSeries(true);
   // A series that is not listed takes no room.
   chart.AddSeries({.kind = SeriesKind::kBar, .title = "x", .in_legend = false});
   std::sort(titles.begin(), titles.end());
@@ -509,19 +518,7 @@ TEST_F(ChartTest, TheLegendListsEveryEntryAtTheChartsSize) {
 // either side: each title stands beside its labels, the labels are shown whole, nothing
 // reaches under the legend, and the legend lists every entry.
 TEST_F(ChartTest, AxisTitlesStandBesideTheirLabelsWhateverTheirWidth) {
-  chart.SetBounds(0, 0, 594, 160);
-  std::vector<QString> entries;
-  const char* names[] = {"複勝/単勝",  "馬連/単勝",  "複勝投票数",
-                         "単勝投票数", "馬連投票数", "枠連投票数"};
-  for (int i = 0; i < 6; ++i) {
-    const bool bars = i < 2;
-    int s = chart.AddSeries({.kind = bars ? SeriesKind::kBar : SeriesKind::kLine,
-                             .title = names[i],
-                             .axis = bars ? ChartAxis::kLeft : ChartAxis::kRight,
-                             .point_markers = !bars});
-    chart.SetPoints(s, {Point(1, "1"), Point(2, "2")});
-    entries.push_back(ui::internal::ToQt(names[i]));
-  }
+  std::vector<QString> entries = AddVoteChartSeries(false);
   std::sort(entries.begin(), entries.end());
   chart.SetAxisTitle(ChartAxis::kLeft, "売上比率");
   chart.SetAxisTitle(ChartAxis::kRight, "投票数");

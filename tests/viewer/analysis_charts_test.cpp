@@ -15,7 +15,21 @@
 namespace {
 
 using viewertest::WindowRace;
-using AnalysisChartsTest = viewertest::AnalysisWindowTest;
+class AnalysisChartsTest : public viewertest::AnalysisWindowTest {
+ protected:
+  // The three analysis windows, opened in turn on the chosen race.
+  struct AllWindows {
+    viewer::TForm2& horse;
+    viewer::TForm3* quinella;
+    viewer::TForm4* bracket;
+  };
+  AllWindows OpenAllWindows() {
+    viewer::TForm2& horse = OpenHorseWindow();
+    form->Button5.Click();
+    form->Button6.Click();
+    return {horse, viewer::Form3, viewer::Form4};
+  }
+};
 
 std::vector<QString> Sorted(std::vector<std::string> titles) {
   std::vector<QString> texts;
@@ -54,13 +68,11 @@ viewer::RaceOddsRecord VoteRace() {
 }
 
 TEST_F(AnalysisChartsTest, EveryShownLegendListsAllItsEntriesAtTheWindowsSize) {
-  viewer::TForm2& horse = OpenHorseWindow();
-  form->Button5.Click();
-  form->Button6.Click();
-  ASSERT_NE(viewer::Form3, nullptr);
-  ASSERT_NE(viewer::Form4, nullptr);
-  viewer::TForm3& quinella = *viewer::Form3;
-  viewer::TForm4& bracket = *viewer::Form4;
+  const AllWindows w = OpenAllWindows();
+  ASSERT_TRUE(w.quinella && w.bracket);
+  viewer::TForm2& horse = w.horse;
+  viewer::TForm3& quinella = *w.quinella;
+  viewer::TForm4& bracket = *w.bracket;
   ShowRace(VoteRace());
   struct {
     const char* name;
@@ -109,13 +121,11 @@ viewer::RaceOddsRecord TenDigitVoteRace() {
 
 // Each chart's axis titles beside their labels, not across them, at the windows' sizes.
 TEST_F(AnalysisChartsTest, EveryAxisTitleStandsClearOfTheAxisLabels) {
-  viewer::TForm2& horse = OpenHorseWindow();
-  form->Button5.Click();
-  form->Button6.Click();
-  ASSERT_NE(viewer::Form3, nullptr);
-  ASSERT_NE(viewer::Form4, nullptr);
-  viewer::TForm3& quinella = *viewer::Form3;
-  viewer::TForm4& bracket = *viewer::Form4;
+  const AllWindows w = OpenAllWindows();
+  ASSERT_TRUE(w.quinella && w.bracket);
+  viewer::TForm2& horse = w.horse;
+  viewer::TForm3& quinella = *w.quinella;
+  viewer::TForm4& bracket = *w.bracket;
   ShowRace(TenDigitVoteRace());
   struct {
     const char* name;
